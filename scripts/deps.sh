@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs with apt-get what building and testing need and is not there yet (Debian 12).
+# usage: deps.sh [ui] [blackbox] [fuzz]
+set -euo pipefail
+packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev)
+for part in "$@"; do
+  case "$part" in
+    ui) packages+=(qt6-base-dev libgl-dev) ;;
+    blackbox) packages+=(xvfb xdotool xclip x11-utils x11-xserver-utils imagemagick dbus at-spi2-core python3-pyatspi) ;;
+    fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
+  esac
+done
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+echo "installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,85 @@
+// The engine object: the whole state of one calculator (value stack and its undo copy,
+// entry line, angle mode, listing) and the stack procedures every other part builds on.
+// A test makes a fresh calculator with `Calculator calc;`.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/Listing.h"
+#include "core/StackText.h"
+
+namespace orvane {
+
+enum class AngleMode { Radians, Degrees };
+
+enum class PushResult {
+    Pushed,
+    Ignored,     // empty text on an empty stack
+    StackFull,   // 9999 values already: the "Stack is full." warning is due
+    NotANumber,  // conversion failure: nothing stored
+};
+
+// Where OpRandom's numbers come from; tests pass a fixed one.
+class RandomSource {
+  public:
+    virtual ~RandomSource() = default;
+    virtual double NextUnit() = 0;  // uniform on [0, 1)
+};
+
+// A generator seeded once from a nondeterministic source, so two runs differ.
+std::unique_ptr<RandomSource> MakeSeededRandom();
+
+class Calculator {
+  public:
+    static constexpr std::size_t kMaxValues = 9999;
+
+    explicit Calculator(std::unique_ptr<RandomSource> random = MakeSeededRandom());
+
+    // The entry line's text (the number being composed).
+    std::string entry;
+    AngleMode angle = AngleMode::Radians;
+
+    std::size_t Count() const { return stack_.size() - 1; }
+    // Element i, 1 = bottom, Count() = top; element 0 is the empty sentinel.
+    std::string_view At(std::size_t element) const { return stack_[element].view(); }
+    std::string_view Top() const { return stack_.back().view(); }
+    std::vector<std::string> Values() const;  // bottom first
+    std::vector<std::string> UndoValues() const;
+
+    PushResult PushValue(std::string_view text);
+    void PopOne();
+    void DropLast();
+    void ExtractLast();
+    void SwapLast();
+    void RotateStackPositive();
+    void RotateStackNegative();
+    void InitStack();
+    void TakeSnapshot() { undo_ = stack_; }
+    void Undo();
+    void RefreshStack();
+
+    // For the operations: drop k operands without a rebuild (the result push rebuilds).
+    void Shorten(std::size_t k);
+    // For the sign key: the top's text replaced as text, not recomputed.
+    bool ReplaceTop(std::string_view text);
+    // For the stack file: the whole stack and its undo copy become `values`.
+    void ReplaceAll(std::vector<StackText> values);
+
+    const Listing& listing() const { return listing_; }
+    // True once after a push met a full stack; the window shows "Stack is full." for it.
+    bool TakeStackFullWarning();
+    double NextRandom() { return random_->NextUnit(); }
+
+  private:
+    std::vector<StackText> stack_{StackText{}};
+    std::vector<StackText> undo_{StackText{}};
+    Listing listing_;
+    bool stackFullWarning_ = false;
+    std::unique_ptr<RandomSource> random_;
+};
+
+}  // namespace orvane

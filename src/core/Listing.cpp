@@ -1,0 +1,76 @@
+#include "core/Listing.h"
+
+#include <cmath>
+
+#include "core/NumberText.h"
+
+namespace orvane {
+namespace {
+
+constexpr int kDecimals = 14;
+
+// The pattern "#,####.##############" applied to the decimal digits of the text, never to a
+// double: rounded half away from zero at 14 decimals, grouped, always with the point.
+std::string FormatGrouped(const Decimal& d) {
+    // value × 10^14 as a whole number: the digits that lie at or above 10^-14.
+    const std::int64_t keep = d.exponent + kDecimals;
+    std::string scaled;
+    bool roundUp = false;
+    if (keep > 0) {
+        const auto size = static_cast<std::int64_t>(d.digits.size());
+        scaled = d.digits.substr(0, static_cast<std::size_t>(std::min(keep, size)));
+        if (keep > size) scaled.append(static_cast<std::size_t>(keep - size), '0');
+        if (keep < size) roundUp = d.digits[static_cast<std::size_t>(keep)] >= '5';
+    } else if (keep == 0 && !d.digits.empty()) {
+        roundUp = d.digits[0] >= '5';
+    }
+    if (roundUp) {
+        std::size_t i = scaled.size();
+        while (i > 0 && scaled[i - 1] == '9') scaled[--i] = '0';
+        if (i == 0) {
+            scaled.insert(scaled.begin(), '1');
+        } else {
+            ++scaled[i - 1];
+        }
+    }
+    if (scaled.size() < kDecimals) scaled.insert(0, kDecimals - scaled.size(), '0');
+
+    std::string whole = scaled.substr(0, scaled.size() - kDecimals);
+    std::string fraction = scaled.substr(scaled.size() - kDecimals);
+    whole.erase(0, std::min(whole.find_first_not_of('0'), whole.size()));
+    fraction.erase(fraction.find_last_not_of('0') + 1);
+
+    std::string out;
+    // A value that rounds to zero, -0 included, shows without a sign.
+    if (d.negative && !(whole.empty() && fraction.empty())) out.push_back('-');
+    for (std::size_t i = 0; i < whole.size(); ++i) {
+        if (i > 0 && (whole.size() - i) % 3 == 0) out.push_back(',');
+        out.push_back(whole[i]);
+    }
+    out.push_back('.');
+    out += fraction;
+    return out;
+}
+
+}  // namespace
+
+std::string ShownValue(std::string_view stored) {
+    const auto value = ParseNumber(stored);
+    const auto decimal = ParseDecimal(stored);
+    if (!value || !decimal) return std::string(stored);  // never happens: stored texts are numbers
+
+    const std::string floorText = NormalForm(std::floor(*value));
+    std::string v = (floorText.find('E') == std::string::npos && floorText.size() < 16)
+                        ? FormatGrouped(*decimal)
+                        : std::string(stored);
+    if (!v.empty() && v.back() == '.') v.push_back('0');
+    if (!v.empty() && v.front() == '.') v.insert(v.begin(), '0');
+    if (v.size() >= 2 && v.ends_with(".0")) v.resize(v.size() - 2);
+    return v;
+}
+
+std::string CountLabel(std::size_t count) {
+    return "Stack: " + std::to_string(count);
+}
+
+}  // namespace orvane

@@ -1,0 +1,37 @@
+// One stored stack value. A fixed-size inline buffer: every normal form fits (at most 22
+// characters, 23 after the sign key prefixes "-"), and a stack of 9999 of them copies as
+// one block, which keeps the undo snapshot cheap.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace orvane {
+
+class StackText {
+  public:
+    static constexpr std::size_t kCapacity = 23;
+
+    StackText() = default;
+
+    // Fails for a text longer than kCapacity.
+    static std::optional<StackText> From(std::string_view text) {
+        if (text.size() > kCapacity) return std::nullopt;
+        StackText t;
+        t.size_ = static_cast<std::uint8_t>(text.size());
+        std::copy(text.begin(), text.end(), t.chars_.begin());
+        return t;
+    }
+
+    std::string_view view() const { return {chars_.data(), size_}; }
+    bool empty() const { return size_ == 0; }
+    friend bool operator==(const StackText& a, const StackText& b) { return a.view() == b.view(); }
+
+  private:
+    std::array<char, kCapacity> chars_{};
+    std::uint8_t size_ = 0;
+};
+
+}  // namespace orvane

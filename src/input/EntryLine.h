@@ -1,0 +1,30 @@
+// The entry line's editing keys, Enter, and Paste into the entry line.
+#pragma once
+
+#include <string_view>
+
+#include "core/Calculator.h"
+
+namespace orvane {
+
+// Typing stops at this many characters; the sign key may add one more.
+inline constexpr std::size_t kEntryTypingLimit = 23;
+inline constexpr std::string_view kPiText = "3.14159265358979";
+
+bool HasDecimalPoint(std::string_view s);
+
+void AppendDigit(Calculator& calc, int digit);
+void AppendDecimalPoint(Calculator& calc);
+void DeleteLastCharacter(Calculator& calc);
+void ClearOrDrop(Calculator& calc);
+void Enter(Calculator& calc);
+void EnterPi(Calculator& calc);
+void ChangeSign(Calculator& calc);
+// The reset key: a snapshot first, so Undo brings the stack back.
+void ResetStack(Calculator& calc);
+
+// Clipboard text into the entry line: blanks and line breaks trimmed at both ends, and only
+// a number text replaces the entry. Returns whether it did.
+bool PasteIntoEntry(Calculator& calc, std::string_view clipboard);
+
+}  // namespace orvane

@@ -1,0 +1,45 @@
+#include "ops/Numeric.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "core/NumberText.h"
+
+namespace orvane {
+
+Result Checked(double value) {
+    if (!std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+std::optional<std::int32_t> RoundTo32(double value) {
+    const double rounded = std::nearbyint(value);  // default mode: to nearest, ties to even
+    if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) return std::nullopt;
+    return static_cast<std::int32_t>(rounded);
+}
+
+double RoundTo5Decimals(double value) {
+    if (!std::isfinite(value) || std::fabs(value) >= 0x1.0p52) return value;  // already whole
+    char buffer[64];
+    const auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 5);
+    double rounded = value;
+    if (ec == std::errc{}) std::from_chars(buffer, end, rounded);
+    return rounded;
+}
+
+Result ShiftDecimal(double value, std::int64_t shift) {
+    const auto decimal = ParseDecimal(NormalForm(value));
+    if (!decimal || decimal->digits.empty()) return value;
+    const std::int64_t exponent = decimal->exponent + shift;
+    // 0.d × 10^e: beyond these bounds the text is surely out of range or below every subnormal.
+    if (exponent > 400) return std::nullopt;
+    if (exponent < -400) return decimal->negative ? -0.0 : 0.0;
+    std::string text =
+        (decimal->negative ? "-0." : "0.") + decimal->digits + "E" + std::to_string(exponent);
+    return ParseNumber(text);
+}
+
+}  // namespace orvane

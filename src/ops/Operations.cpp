@@ -1,0 +1,236 @@
+#include "ops/Operations.h"
+
+#include <cmath>
+#include <utility>
+
+#include "core/NumberText.h"
+#include "ops/Numeric.h"
+
+namespace orvane {
+namespace {
+
+// Degrees per radian, exactly this decimal as the calculator has always used it.
+constexpr double kDegreesPerRadian = 57.2957795;
+
+using Formula = Result (*)(double y, double x, AngleMode mode);
+
+struct Operation {
+    int operands;  // 2: count tested before the entry push; 1: after it
+    Formula formula;
+};
+
+// The operation template, written once for all twenty calculating keys.
+void Run(Calculator& calc, const Operation& op, std::string entry) {
+    calc.TakeSnapshot();
+
+    if (op.operands == 2 && calc.Count() == 0) return;  // the entry stays for later
+    if (!entry.empty()) {
+        switch (calc.PushValue(entry)) {
+            case PushResult::StackFull:
+                return;  // nothing computed on other values than the user gave; entry kept
+            case PushResult::NotANumber:
+                calc.entry.clear();
+                return;
+            case PushResult::Pushed:
+            case PushResult::Ignored:
+                break;
+        }
+    }
+    if (calc.Count() < static_cast<std::size_t>(op.operands)) return;
+
+    const auto x = ParseNumber(calc.At(calc.Count()));
+    const auto y = op.operands == 2 ? ParseNumber(calc.At(calc.Count() - 1)) : Result(0.0);
+    const Result r = (x && y) ? op.formula(*y, *x, calc.angle) : std::nullopt;
+    // The result's text is checked before its operands go, so a failure loses nothing.
+    const auto text = r ? ToStackText(*r) : std::nullopt;
+    if (text) {
+        calc.Shorten(static_cast<std::size_t>(op.operands));
+        calc.PushValue(*text);
+    }
+    calc.entry.clear();
+}
+
+// Two-operand formulas.
+Result Add(double y, double x, AngleMode) {
+    return Checked(y + x);
+}
+Result Subtract(double y, double x, AngleMode) {
+    return Checked(y - x);
+}
+Result Multiply(double y, double x, AngleMode) {
+    return Checked(x * y);
+}
+Result Divide(double y, double x, AngleMode) {
+    if (x == 0) return std::nullopt;
+    return Checked(y / x);
+}
+Result Power(double y, double x, AngleMode) {
+    return Checked(std::pow(y, x));
+}
+Result Mod(double y, double x, AngleMode) {
+    if (x == 0) return std::nullopt;
+    const auto a = RoundTo32(x);
+    const auto b = RoundTo32(y);
+    if (!a || !b || *a == 0) return std::nullopt;
+    if (*b == INT32_MIN && *a == -1) return std::nullopt;
+    return static_cast<double>(*b % *a);
+}
+Result Percent(double y, double x, AngleMode) {
+    const Result share = Checked(x / 100);
+    if (!share) return std::nullopt;
+    return Checked(*share * y);
+}
+Result Exponential(double y, double x, AngleMode) {
+    const auto n = RoundTo32(x);
+    if (!n) return std::nullopt;
+    return ShiftDecimal(y, *n);
+}
+
+// One-operand formulas.
+Result Reciprocal(double, double x, AngleMode) {
+    if (x == 0) return std::nullopt;
+    return Checked(1 / x);
+}
+Result SquareRoot(double, double x, AngleMode) {
+    if (x < 0) return std::nullopt;
+    return Checked(std::sqrt(x));
+}
+Result NaturalLog(double, double x, AngleMode) {
+    if (x <= 0) return std::nullopt;
+    return Checked(std::log(x));
+}
+Result PowerOf10(double, double x, AngleMode) {
+    // Whole exponents by decimal shift, so 10^22 is the double nearest to it.
+    if (x == std::floor(x)) return ShiftDecimal(1, x > 1000 ? 1000 : x < -1000 ? -1000 : x);
+    return Checked(std::pow(10.0, x));
+}
+Result Integer(double, double x, AngleMode) {
+    return std::floor(x);
+}
+Result Series(double, double x, AngleMode) {
+    const auto n = RoundTo32(x);
+    if (!n || *n < 0) return std::nullopt;
+    double r = 1;
+    for (std::int32_t i = 1; i <= *n; ++i) {  // overflows by 171: at most 171 rounds
+        r = static_cast<double>(i) * r;
+        if (!std::isfinite(r)) return std::nullopt;
+    }
+    return r;
+}
+
+// Trigonometry.
+Result Rounded(Result r) {
+    if (!r) return std::nullopt;
+    return Checked(RoundTo5Decimals(*r));
+}
+double ToRadians(double x, AngleMode mode) {
+    return mode == AngleMode::Degrees ? x / kDegreesPerRadian : x;
+}
+Result FromRadians(double r, AngleMode mode) {
+    return Rounded(Checked(mode == AngleMode::Degrees ? r * kDegreesPerRadian : r));
+}
+bool IsOddMultipleOf90(double x) {
+    return std::fabs(std::fmod(x, 180.0)) == 90;
+}
+
+Result Sin(double, double x, AngleMode mode) {
+    return Rounded(Checked(std::sin(ToRadians(x, mode))));
+}
+Result Cos(double, double x, AngleMode mode) {
+    if (mode == AngleMode::Degrees && x == 90) return 0.0;
+    return Rounded(Checked(std::cos(ToRadians(x, mode))));
+}
+Result Tan(double, double x, AngleMode mode) {
+    // The tangent has no value there; a huge rounding artefact is no answer.
+    if (mode == AngleMode::Degrees && IsOddMultipleOf90(x)) return std::nullopt;
+    return Rounded(Checked(std::tan(ToRadians(x, mode))));
+}
+// The inverse sine and cosine through the arctangent; 1E-12 keeps the quotient finite at |x| = 1.
+Result ArcTanOfRatio(double numerator, double x) {
+    const double t = (-x) * x + 1;
+    if (!std::isfinite(t) || t < 0) return std::nullopt;
+    return Checked(std::atan(numerator / (std::sqrt(t) + 1E-12)));
+}
+Result ArcSin(double, double x, AngleMode mode) {
+    if (mode == AngleMode::Degrees && x == 1) return 90.0;
+    const Result r = ArcTanOfRatio(x, x);
+    return r ? FromRadians(*r, mode) : std::nullopt;
+}
+Result ArcCos(double, double x, AngleMode mode) {
+    if (mode == AngleMode::Degrees && x == 1) return 0.0;
+    const Result r = ArcTanOfRatio(-x, x);
+    return r ? FromRadians(*r + (std::atan(1.0) + std::atan(1.0)), mode) : std::nullopt;
+}
+Result ArcTan(double, double x, AngleMode mode) {
+    if (mode == AngleMode::Degrees && x == 1) return 45.0;
+    return FromRadians(std::atan(x), mode);
+}
+
+}  // namespace
+
+void OpAdd(Calculator& c, std::string e) {
+    Run(c, {2, Add}, std::move(e));
+}
+void OpSubtract(Calculator& c, std::string e) {
+    Run(c, {2, Subtract}, std::move(e));
+}
+void OpMultiply(Calculator& c, std::string e) {
+    Run(c, {2, Multiply}, std::move(e));
+}
+void OpDivide(Calculator& c, std::string e) {
+    Run(c, {2, Divide}, std::move(e));
+}
+void OpPower(Calculator& c, std::string e) {
+    Run(c, {2, Power}, std::move(e));
+}
+void OpMod(Calculator& c, std::string e) {
+    Run(c, {2, Mod}, std::move(e));
+}
+void OpPercent(Calculator& c, std::string e) {
+    Run(c, {2, Percent}, std::move(e));
+}
+void OpExponential(Calculator& c, std::string e) {
+    Run(c, {2, Exponential}, std::move(e));
+}
+void OpReciprocal(Calculator& c, std::string e) {
+    Run(c, {1, Reciprocal}, std::move(e));
+}
+void OpSquareRoot(Calculator& c, std::string e) {
+    Run(c, {1, SquareRoot}, std::move(e));
+}
+void OpNaturalLog(Calculator& c, std::string e) {
+    Run(c, {1, NaturalLog}, std::move(e));
+}
+void OpPowerOf10(Calculator& c, std::string e) {
+    Run(c, {1, PowerOf10}, std::move(e));
+}
+void OpInteger(Calculator& c, std::string e) {
+    Run(c, {1, Integer}, std::move(e));
+}
+void OpSeries(Calculator& c, std::string e) {
+    Run(c, {1, Series}, std::move(e));
+}
+void OpSin(Calculator& c, std::string e) {
+    Run(c, {1, Sin}, std::move(e));
+}
+void OpCos(Calculator& c, std::string e) {
+    Run(c, {1, Cos}, std::move(e));
+}
+void OpTan(Calculator& c, std::string e) {
+    Run(c, {1, Tan}, std::move(e));
+}
+void OpArcSin(Calculator& c, std::string e) {
+    Run(c, {1, ArcSin}, std::move(e));
+}
+void OpArcCos(Calculator& c, std::string e) {
+    Run(c, {1, ArcCos}, std::move(e));
+}
+void OpArcTan(Calculator& c, std::string e) {
+    Run(c, {1, ArcTan}, std::move(e));
+}
+
+void OpRandom(Calculator& c) {
+    c.entry = NormalForm(c.NextRandom());
+}
+
+}  // namespace orvane

@@ -1,0 +1,139 @@
+#include "storage/StackFile.h"
+
+#include <fstream>
+#include <optional>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+#include "core/NumberText.h"
+
+namespace orvane {
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+// A stack of 9999 values takes about 250 KB; a file far larger than any stack is not ours,
+// and reading it whole would only risk memory.
+constexpr std::uintmax_t kMaxFileBytes = 64u << 20;
+
+// Numbers in print form: a space where a plus sign would stand, the digits, a trailing space.
+std::string PrintForm(std::size_t n) {
+    return std::string(" ").append(std::to_string(n)).append(" ");
+}
+
+// Reads one field after another: a line up to its end, blanks trimmed at both ends.
+class FieldReader {
+  public:
+    explicit FieldReader(std::string_view text) : text_(text) {}
+
+    std::optional<std::string_view> Next() {
+        if (pos_ >= text_.size()) return std::nullopt;
+        auto end = text_.find('\n', pos_);
+        if (end == std::string_view::npos) end = text_.size();
+        std::string_view line = text_.substr(pos_, end - pos_);
+        pos_ = end + 1;
+        if (line.ends_with('\r')) line.remove_suffix(1);
+        const auto first = line.find_first_not_of(" \t");
+        if (first == std::string_view::npos) return std::string_view{};
+        return line.substr(first, line.find_last_not_of(" \t") - first + 1);
+    }
+
+  private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+// The count: a whole number of 0 or more, written with digits only.
+std::optional<std::size_t> ParseCount(std::string_view field) {
+    if (field.empty() || field.size() > 15) return std::nullopt;
+    std::size_t n = 0;
+    for (char c : field) {
+        if (c < '0' || c > '9') return std::nullopt;
+        n = n * 10 + static_cast<std::size_t>(c - '0');
+    }
+    return n;
+}
+
+}  // namespace
+
+std::string StackFileText(const Calculator& calc) {
+    std::string out;
+    out.reserve(32 + calc.entry.size() + calc.Count() * 24);
+    out += PrintForm(calc.angle == AngleMode::Degrees ? 0 : 1);
+    out += kLineEnd;
+    out += calc.entry;
+    out += kLineEnd;
+    out += PrintForm(calc.Count());
+    out += kLineEnd;
+    for (std::size_t i = 1; i <= calc.Count(); ++i) {
+        out += calc.At(i);
+        out += kLineEnd;
+    }
+    return out;
+}
+
+bool SaveStackFile(const Calculator& calc, const std::filesystem::path& file) {
+    const std::string text = StackFileText(calc);
+    std::filesystem::path temporary = file;
+    temporary += ".new";
+    bool ok = false;
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out) return false;
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        out.flush();
+        ok = out.good();
+        out.close();
+        ok = ok && !out.fail();
+    }
+    std::error_code ec;
+    if (ok) std::filesystem::rename(temporary, file, ec);
+    if (!ok || ec) {
+        std::filesystem::remove(temporary, ec);
+        return false;
+    }
+    return true;
+}
+
+bool ApplyStackFileText(Calculator& calc, std::string_view text) {
+    FieldReader reader(text);
+
+    const auto mode = reader.Next();
+    if (!mode) return false;
+    if (*mode == "0") calc.angle = AngleMode::Degrees;
+    if (*mode == "1") calc.angle = AngleMode::Radians;
+
+    const auto entry = reader.Next();
+    if (!entry) return false;
+    if (IsNumberText(*entry)) calc.entry = std::string(*entry);
+
+    const auto countField = reader.Next();
+    const auto count = countField ? ParseCount(*countField) : std::nullopt;
+    if (!count) return false;
+
+    // Grown as values are read, never reserved from the count: the count is only a claim.
+    std::vector<StackText> values;
+    for (std::size_t i = 0; i < *count; ++i) {
+        const auto field = reader.Next();
+        if (!field) return false;
+        const auto normal = ToStackText(*field);
+        if (!normal) return false;
+        values.push_back(*StackText::From(*normal));
+    }
+    calc.ReplaceAll(std::move(values));
+    return true;
+}
+
+bool LoadStackFile(Calculator& calc, const std::filesystem::path& file) {
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(file, ec);
+    if (ec || size > kMaxFileBytes) return false;
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return false;
+    std::string text(static_cast<std::size_t>(size), '\0');
+    in.read(text.data(), static_cast<std::streamsize>(size));
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    return ApplyStackFileText(calc, text);
+}
+
+}  // namespace orvane

@@ -1,0 +1,172 @@
+#include "core/Calculator.h"
+
+#include <gtest/gtest.h>
+
+namespace orvane {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+Calculator With(const Texts& values) {
+    Calculator calc;
+    for (const auto& v : values) calc.PushValue(v);
+    return calc;
+}
+
+void Fill(Calculator& calc, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) calc.PushValue(std::to_string(i + 1));
+}
+
+TEST(Stack, StartsEmptyWithElevenBlankRows) {
+    Calculator calc;
+    EXPECT_EQ(calc.Count(), 0u);
+    EXPECT_EQ(calc.Top(), "");  // the sentinel
+    EXPECT_EQ(calc.listing().rows, Texts(11, ""));
+    EXPECT_EQ(calc.listing().countLabel, "Stack: 0");
+    EXPECT_TRUE(calc.UndoValues().empty());
+}
+
+TEST(Stack, PushRules) {
+    Calculator calc;
+    EXPECT_EQ(calc.PushValue(""), PushResult::Ignored);
+    EXPECT_EQ(calc.PushValue("."), PushResult::Pushed);
+    EXPECT_EQ(calc.PushValue(""), PushResult::Pushed);  // duplicates the top
+    EXPECT_EQ(calc.PushValue("-"), PushResult::NotANumber);
+    EXPECT_EQ(calc.PushValue("-."), PushResult::NotANumber);
+    EXPECT_EQ(calc.PushValue("1E+"), PushResult::NotANumber);
+    EXPECT_EQ(calc.PushValue("1.79769313486232E+308"), PushResult::NotANumber);
+    EXPECT_EQ(calc.Values(), Texts({"0", "0"}));
+    EXPECT_FALSE(calc.TakeStackFullWarning());
+}
+
+TEST(Stack, DuplicatingANegativeZeroNormalisesOnlyTheCopy) {
+    Calculator calc = With({"0"});
+    ASSERT_TRUE(calc.ReplaceTop("-0"));
+    calc.PushValue("");
+    EXPECT_EQ(calc.Values(), Texts({"-0", "0"}));
+}
+
+TEST(Stack, HoldsAtMost9999Values) {
+    Calculator calc;
+    Fill(calc, 9998);
+    EXPECT_EQ(calc.PushValue("1"), PushResult::Pushed);
+    EXPECT_EQ(calc.Count(), 9999u);
+    const Listing before = calc.listing();
+    for (const char* text : {"2", "", ".", "-"}) {  // the limit is tested first
+        EXPECT_EQ(calc.PushValue(text), PushResult::StackFull) << text;
+        EXPECT_TRUE(calc.TakeStackFullWarning());
+        EXPECT_FALSE(calc.TakeStackFullWarning());  // reported once
+    }
+    EXPECT_EQ(calc.Count(), 9999u);
+    EXPECT_EQ(calc.listing(), before);
+    EXPECT_EQ(calc.listing().countLabel, "Stack: 9999");
+}
+
+TEST(Stack, ListingShowsTheElevenNearestTheTop) {
+    Calculator calc;
+    Fill(calc, 1);
+    EXPECT_EQ(calc.listing().rows.back(), "1:      1");
+    EXPECT_EQ(calc.listing().rows[9], "");
+    Fill(calc, 10);  // 11 values: 1, then 1..10
+    EXPECT_EQ(calc.listing().rows.front(), "11:      1");
+    calc.PushValue("1234.5");
+    const auto& rows = calc.listing().rows;
+    ASSERT_EQ(rows.size(), 11u);
+    EXPECT_EQ(rows.front(), "11:      1");  // the bottom value left the listing
+    EXPECT_EQ(rows.back(), "1:      1,234.5");
+    EXPECT_EQ(calc.listing().countLabel, "Stack: 12");
+    calc.RotateStackPositive();  // the unlisted bottom comes back as level 1
+    EXPECT_EQ(calc.listing().rows.back(), "1:      1");
+}
+
+TEST(Stack, Manipulations) {
+    Calculator calc = With({"1", "2", "3"});
+    calc.SwapLast();
+    EXPECT_EQ(calc.Values(), Texts({"1", "3", "2"}));
+    calc = With({"a", "b", "c"});  // not numbers: nothing stored
+    EXPECT_EQ(calc.Count(), 0u);
+    calc = With({"1", "2", "3"});
+    calc.RotateStackPositive();
+    EXPECT_EQ(calc.Values(), Texts({"2", "3", "1"}));
+    calc.RotateStackNegative();
+    EXPECT_EQ(calc.Values(), Texts({"1", "2", "3"}));
+    calc.RotateStackNegative();
+    EXPECT_EQ(calc.Values(), Texts({"3", "1", "2"}));
+    calc.entry = "12";
+    calc.ExtractLast();
+    EXPECT_EQ(calc.entry, "2");
+    EXPECT_EQ(calc.Values(), Texts({"3", "1"}));
+    calc.DropLast();
+    EXPECT_EQ(calc.Values(), Texts({"3"}));
+}
+
+TEST(Stack, ManipulationsWithTooFewValuesDoNothing) {
+    for (const Texts& values : {Texts{}, Texts{"7"}}) {
+        Calculator calc;
+        calc.InitStack();  // no rows now: a rebuild would show
+        std::vector<StackText> texts;
+        for (const auto& v : values) texts.push_back(*StackText::From(v));
+        calc.ReplaceAll(texts);
+        for (auto act : {&Calculator::SwapLast, &Calculator::RotateStackPositive,
+                         &Calculator::RotateStackNegative}) {
+            (calc.*act)();
+            EXPECT_TRUE(calc.listing().rows.empty());
+            EXPECT_EQ(calc.Values(), values);
+        }
+    }
+    Calculator calc;
+    calc.entry = "12";
+    calc.ExtractLast();
+    calc.DropLast();
+    EXPECT_EQ(calc.entry, "12");
+}
+
+TEST(Undo, OneLevelOfWholeStack) {
+    Calculator calc = With({"1", "2"});
+    calc.DropLast();  // snapshot 1, 2
+    calc.SwapLast();  // no snapshot
+    calc.PushValue("9");
+    calc.Undo();
+    EXPECT_EQ(calc.Values(), Texts({"1", "2"}));
+    calc.Undo();
+    EXPECT_EQ(calc.Values(), Texts({"1", "2"}));  // twice is once
+    calc.entry = "5";
+    calc.Undo();
+    EXPECT_EQ(calc.entry, "");
+}
+
+TEST(Undo, DropOnAnEmptyStackKeepsTheOlderSnapshot) {
+    Calculator calc = With({"4"});
+    calc.TakeSnapshot();
+    calc.PopOne();
+    calc.DropLast();  // empty: no snapshot
+    calc.Undo();
+    EXPECT_EQ(calc.Values(), Texts({"4"}));
+}
+
+TEST(Undo, ResetIsUndoable) {
+    Calculator calc = With({"1", "2", "3"});
+    calc.entry = "8";
+    calc.TakeSnapshot();
+    calc.InitStack();
+    EXPECT_EQ(calc.Count(), 0u);
+    EXPECT_EQ(calc.entry, "");
+    EXPECT_TRUE(calc.listing().rows.empty());
+    EXPECT_EQ(calc.listing().countLabel, "Stack: 0");
+    calc.Undo();
+    EXPECT_EQ(calc.Values(), Texts({"1", "2", "3"}));
+    EXPECT_EQ(calc.listing().rows.size(), 11u);
+}
+
+TEST(Random, ComesFromTheGivenSource) {
+    struct Fixed : RandomSource {
+        double NextUnit() override { return 0.25; }
+    };
+    Calculator calc(std::make_unique<Fixed>());
+    EXPECT_EQ(calc.NextRandom(), 0.25);
+    Calculator a, b;  // seeded apart
+    EXPECT_NE(a.NextRandom(), b.NextRandom());
+}
+
+}  // namespace
+}  // namespace orvane

@@ -1,0 +1,169 @@
+#include "input/EntryLine.h"
+
+#include <gtest/gtest.h>
+
+#include "input/Keypad.h"
+
+namespace orvane {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+// Keys by keypad index, as the keyboard and the mouse send them.
+void Press(Calculator& calc, std::initializer_list<int> keys) {
+    for (int k : keys) ImgBtn_MouseUp(calc, k);
+}
+
+constexpr int kPoint = 10, kClear = 11, kDelete = 13, kEnter = 14, kPi = 24, kSign = 25;
+
+struct Typing {
+    const char* before;
+    std::vector<int> keys;
+    const char* after;
+};
+
+class EntryEdits : public testing::TestWithParam<Typing> {};
+
+TEST_P(EntryEdits, ChangeTheText) {
+    Calculator calc;
+    calc.entry = GetParam().before;
+    for (int k : GetParam().keys) ImgBtn_MouseUp(calc, k);
+    EXPECT_EQ(calc.entry, GetParam().after);
+    EXPECT_EQ(calc.Count(), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, EntryEdits,
+    testing::Values(Typing{"", {1, 2, kPoint, 5}, "12.5"}, Typing{"", {kPoint}, "."},
+                    Typing{"1.2", {kPoint}, "1.2"}, Typing{"1.2", {kDelete, kPoint}, "1."},
+                    Typing{"", {kDelete}, ""}, Typing{"-", {kDelete}, ""},
+                    Typing{"5", {kSign}, "-5"}, Typing{"-5", {kSign}, "5"},
+                    Typing{".", {kSign}, "-."}, Typing{"-", {kSign}, ""},
+                    Typing{"0", {0, 7}, "007"}, Typing{"12", {kClear}, ""},
+                    Typing{"99", {kPi}, "3.14159265358979"},
+                    Typing{"",
+                           {kPi, 5},
+                           "3.14159265358979"
+                           "5"},
+                    Typing{"", {kPi, kPoint}, "3.14159265358979"},
+                    Typing{"1E+20", {kPoint, 5}, "1E+20.5"},
+                    Typing{"12345678901234567890123", {4, kPoint}, "12345678901234567890123"},
+                    Typing{"12345678901234567890123", {kSign}, "-12345678901234567890123"},
+                    Typing{"1234567890123456789012", {kPoint, 5}, "1234567890123456789012."}));
+
+TEST(Enter, PushesAndEmptiesTheEntry) {
+    Calculator calc;
+    calc.entry = "007";
+    Enter(calc);
+    EXPECT_EQ(calc.Values(), Texts({"7"}));
+    EXPECT_EQ(calc.entry, "");
+    Enter(calc);  // empty entry duplicates
+    EXPECT_EQ(calc.Values(), Texts({"7", "7"}));
+    calc.entry = ".";
+    Enter(calc);
+    EXPECT_EQ(calc.Top(), "0");
+    EnterPi(calc);
+    Enter(calc);
+    EXPECT_EQ(calc.Top(), "3.14159265358979");
+}
+
+TEST(Enter, OnAnEmptyStackWithNoEntryOnlyEmptiesTheSnapshot) {
+    Calculator calc;
+    calc.PushValue("1");
+    calc.DropLast();  // snapshot holds 1
+    Enter(calc);
+    EXPECT_EQ(calc.Count(), 0u);
+    calc.Undo();
+    EXPECT_EQ(calc.Count(), 0u);
+}
+
+TEST(Enter, ANonNumberStaysForCorrection) {
+    Calculator calc;
+    calc.PushValue("4");
+    calc.entry = "-";
+    Enter(calc);
+    EXPECT_EQ(calc.entry, "-");
+    EXPECT_EQ(calc.Values(), Texts({"4"}));
+    EXPECT_EQ(calc.UndoValues(), Texts({"4"}));
+}
+
+TEST(Enter, AFullStackKeepsTheTypedNumber) {
+    Calculator calc;
+    for (int i = 0; i < 9999; ++i) calc.PushValue("1");
+    calc.entry = "42";
+    EXPECT_TRUE(ImgBtn_MouseUp(calc, kEnter).stackFull);
+    EXPECT_EQ(calc.entry, "42");
+    EXPECT_EQ(calc.Count(), 9999u);
+    calc.DropLast();
+    EXPECT_FALSE(ImgBtn_MouseUp(calc, kEnter).stackFull);
+    EXPECT_EQ(calc.Top(), "42");
+    EXPECT_EQ(calc.entry, "");
+}
+
+TEST(ClearKey, ClearsTheEntryThenDrops) {
+    Calculator calc;
+    calc.PushValue("3");
+    calc.PushValue("4");
+    calc.entry = "12";
+    Press(calc, {kClear});
+    EXPECT_EQ(calc.entry, "");
+    EXPECT_EQ(calc.Values(), Texts({"3", "4"}));
+    Press(calc, {kClear});
+    EXPECT_EQ(calc.Values(), Texts({"3"}));
+    Press(calc, {kClear, kClear});  // an empty stack: the undo copy becomes empty too
+    EXPECT_EQ(calc.Count(), 0u);
+    calc.Undo();
+    EXPECT_EQ(calc.Count(), 0u);
+}
+
+TEST(SignKey, ActsOnTheTopAsText) {
+    Calculator calc;
+    Press(calc, {kSign});  // empty stack: nothing, no snapshot
+    calc.PushValue("3");
+    calc.PushValue("0");
+    calc.PushValue("1E+20");
+    Press(calc, {kSign});
+    EXPECT_EQ(calc.Top(), "-1E+20");
+    EXPECT_EQ(calc.listing().rows.back(), "1:      -1E+20");
+    calc.Undo();
+    EXPECT_EQ(calc.Top(), "1E+20");
+    calc.DropLast();
+    Press(calc, {kSign});
+    EXPECT_EQ(calc.Top(), "-0");
+    EXPECT_EQ(calc.listing().rows.back(), "1:      0");
+    Press(calc, {kSign});
+    EXPECT_EQ(calc.Top(), "0");
+    calc.PushValue("-1.23456789012346E-308");
+    Press(calc, {kSign, kSign});
+    EXPECT_EQ(calc.Top(), "-1.23456789012346E-308");
+}
+
+TEST(Paste, OnlyNumberTextsReplaceTheEntry) {
+    Calculator calc;
+    calc.entry = "5";
+    EXPECT_TRUE(PasteIntoEntry(calc, "  42  "));
+    EXPECT_EQ(calc.entry, "42");
+    EXPECT_TRUE(PasteIntoEntry(calc, "\t1.5E3\r\n"));
+    EXPECT_EQ(calc.entry, "1.5E3");
+    for (const char* bad : {"abc", "", "   ", "1 2", "1,5", "-"}) {
+        EXPECT_FALSE(PasteIntoEntry(calc, bad)) << bad;
+        EXPECT_EQ(calc.entry, "1.5E3");
+    }
+    Enter(calc);
+    EXPECT_EQ(calc.Top(), "1500");
+    EXPECT_EQ(calc.Count(), 1u);
+    const std::string huge = "0." + std::string(1 << 20, '0') + "7";
+    EXPECT_TRUE(PasteIntoEntry(calc, huge));  // a number text, whatever its length
+    EXPECT_FALSE(PasteIntoEntry(calc, huge + "x"));
+    EXPECT_EQ(calc.entry.size(), huge.size());
+}
+
+TEST(HasDecimalPoint, FindsAPointAnywhere) {
+    EXPECT_FALSE(HasDecimalPoint(""));
+    EXPECT_FALSE(HasDecimalPoint("1E+20"));
+    EXPECT_TRUE(HasDecimalPoint("."));
+    EXPECT_TRUE(HasDecimalPoint("1.5E-07"));
+}
+
+}  // namespace
+}  // namespace orvane

@@ -1,0 +1,196 @@
+#include "storage/StackFile.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "core/NumberText.h"
+#include "input/EntryLine.h"
+
+namespace orvane {
+namespace {
+
+namespace fs = std::filesystem;
+using Texts = std::vector<std::string>;
+
+class StackFileTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("orvane-stackfile-" + std::to_string(::getpid()) + "-" +
+                testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        file_ = dir_ / kStackFileName;
+    }
+    void TearDown() override {
+        fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
+        fs::remove_all(dir_);
+    }
+    void Write(const std::string& bytes) { std::ofstream(file_, std::ios::binary) << bytes; }
+    std::string Read() const {
+        std::ifstream in(file_, std::ios::binary);
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+
+    fs::path dir_, file_;
+};
+
+Calculator With(const Texts& values, AngleMode mode = AngleMode::Radians, std::string entry = "") {
+    Calculator calc;
+    for (const auto& v : values) calc.PushValue(v);
+    calc.angle = mode;
+    calc.entry = std::move(entry);
+    return calc;
+}
+
+TEST_F(StackFileTest, TheTwoExampleFilesByteForByte) {
+    ASSERT_TRUE(SaveStackFile(With({"2", "3.5"}, AngleMode::Radians, "12"), file_));
+    EXPECT_EQ(Read(), " 1 \r\n12\r\n 2 \r\n2\r\n3.5\r\n");
+    ASSERT_TRUE(SaveStackFile(With({}, AngleMode::Degrees), file_));
+    EXPECT_EQ(Read(), " 0 \r\n\r\n 0 \r\n");
+}
+
+TEST_F(StackFileTest, SaveResetLoadBringsEverythingBack) {
+    Calculator calc = With({"2", "3.5"}, AngleMode::Radians, "12");
+    ASSERT_TRUE(SaveStackFile(calc, file_));
+    ResetStack(calc);
+    calc.angle = AngleMode::Degrees;
+    calc.entry = "7";
+    ASSERT_TRUE(LoadStackFile(calc, file_));
+    EXPECT_EQ(calc.angle, AngleMode::Radians);
+    EXPECT_EQ(calc.entry, "12");
+    EXPECT_EQ(calc.Values(), Texts({"2", "3.5"}));
+    EXPECT_EQ(calc.UndoValues(), Texts({"2", "3.5"}));  // Undo gives the loaded stack
+}
+
+TEST_F(StackFileTest, RoundTrips) {
+    Calculator negativeZero = With({"0"});
+    ChangeSign(negativeZero);
+    const std::string longEntry(40, '9');
+    Calculator full;
+    for (int i = 0; i < 9999; ++i) full.PushValue(std::to_string(i * 7) + ".25");
+    struct Trip {
+        Calculator* calc;
+        Texts expected;
+    };
+    Calculator longOne = With({"1"}, AngleMode::Degrees, longEntry);
+    Calculator empty = With({});
+    for (auto& [calc, expected] : std::vector<Trip>{
+             {&negativeZero, {"0"}}, {&longOne, {"1"}}, {&empty, {}}, {&full, full.Values()}}) {
+        ASSERT_TRUE(SaveStackFile(*calc, file_));
+        if (calc == &negativeZero) {
+            EXPECT_EQ(Read(), " 1 \r\n\r\n 1 \r\n-0\r\n");
+        }
+        Calculator loaded;
+        loaded.entry = "5";
+        ASSERT_TRUE(LoadStackFile(loaded, file_));
+        EXPECT_EQ(loaded.Values(), expected);
+        EXPECT_EQ(loaded.angle, calc->angle);
+        EXPECT_EQ(loaded.entry, calc->entry.empty() ? "5" : calc->entry);
+    }
+}
+
+TEST_F(StackFileTest, ReadsLooseLinesAndBlanks) {
+    Write("0\n \t1e3 \n2\n  1.50\n-0\n");
+    Calculator calc;
+    ASSERT_TRUE(LoadStackFile(calc, file_));
+    EXPECT_EQ(calc.angle, AngleMode::Degrees);
+    EXPECT_EQ(calc.entry, "1e3");
+    EXPECT_EQ(calc.Values(), Texts({"1.5", "0"}));
+    Write(" 1 \r\n\r\n 1 \r\n4\r\n5\r\n6\r\n");  // more lines than the count: ignored
+    ASSERT_TRUE(LoadStackFile(calc, file_));
+    EXPECT_EQ(calc.Values(), Texts({"4"}));
+    EXPECT_EQ(calc.entry, "1e3");  // an empty entry field keeps the entry
+}
+
+TEST_F(StackFileTest, MoreThan9999ValuesLoadWhole) {
+    std::string text = " 1 \r\n\r\n 10001 \r\n";
+    for (int i = 0; i < 10001; ++i) text += "1\r\n";
+    Write(text);
+    Calculator calc;
+    ASSERT_TRUE(LoadStackFile(calc, file_));
+    EXPECT_EQ(calc.Count(), 10001u);
+    EXPECT_EQ(calc.PushValue("1"), PushResult::StackFull);
+}
+
+TEST_F(StackFileTest, AFailedLoadKeepsStackAndUndoCopy) {
+    const Texts failures[] = {
+        {"x", "abc", "-1"},                         // negative count
+        {"0", "", "2.5"},                           // count not whole
+        {"0", "", "two"},                           // count not a number
+        {"0", "", "2", "1"},                        // ends early
+        {"0", "", "1000000000000", "1", "2"},       // a claim the file cannot back
+        {"0", "", "2", "1", "abc"},                 // a value that is no number
+        {"0", "", "1", "1E+400"},                   // beyond the double range
+        {"0", "", "1", "1.7976931348623157E+308"},  // would not convert back
+        {"0", "", "1", ""},                         // empty value
+    };
+    for (const Texts& lines : failures) {
+        std::string text;
+        for (const auto& l : lines) text += l + "\r\n";
+        Write(text);
+        Calculator calc = With({"7", "8"}, AngleMode::Radians, "3");
+        calc.DropLast();  // undo copy: 7, 8
+        EXPECT_FALSE(LoadStackFile(calc, file_)) << text;
+        EXPECT_EQ(calc.Values(), Texts({"7"})) << text;
+        EXPECT_EQ(calc.UndoValues(), Texts({"7", "8"})) << text;
+        // What was read before the failure stays applied.
+        EXPECT_EQ(calc.angle, lines[0] == "0" ? AngleMode::Degrees : AngleMode::Radians);
+    }
+}
+
+TEST_F(StackFileTest, EarlyFailuresApplyOnlyWhatWasRead) {
+    Calculator calc = With({"1"}, AngleMode::Radians, "3");
+    EXPECT_FALSE(LoadStackFile(calc, file_));  // no file
+    Write("");
+    EXPECT_FALSE(LoadStackFile(calc, file_));
+    Write(" 0 \r\n");
+    EXPECT_FALSE(LoadStackFile(calc, file_));
+    EXPECT_EQ(calc.angle, AngleMode::Degrees);
+    Write(" 1 \r\n42\r\n");
+    EXPECT_FALSE(LoadStackFile(calc, file_));
+    EXPECT_EQ(calc.angle, AngleMode::Radians);
+    EXPECT_EQ(calc.entry, "42");
+    EXPECT_EQ(calc.Values(), Texts({"1"}));
+}
+
+TEST_F(StackFileTest, AFailedSaveKeepsThePreviousFile) {
+    ASSERT_TRUE(SaveStackFile(With({"1"}), file_));
+    const std::string before = Read();
+    // A path that is a directory.
+    EXPECT_FALSE(SaveStackFile(With({"2"}), dir_));
+    // A directory that cannot be written (root may write anyway: then nothing to show).
+    fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
+    const bool blocked = !std::ofstream(dir_ / "probe");
+    if (blocked) {
+        EXPECT_FALSE(SaveStackFile(With({"2"}), file_));
+    }
+    fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
+    EXPECT_EQ(Read(), before);
+    // A missing directory.
+    EXPECT_FALSE(SaveStackFile(With({"2"}), dir_ / "missing" / kStackFileName));
+    EXPECT_EQ(Read(), before);
+    EXPECT_FALSE(fs::exists(dir_ / (std::string(kStackFileName) + ".new")));
+}
+
+TEST_F(StackFileTest, RandomBytesNeverLeaveAnUnreadableValue) {
+    std::mt19937 random(3);
+    const std::string alphabet = "0123456789 .-+Ee\r\n\tx";
+    for (int i = 0; i < 2000; ++i) {
+        std::string text;
+        const int n = static_cast<int>(random() % 60);
+        for (int j = 0; j < n; ++j) text += alphabet[random() % alphabet.size()];
+        Calculator calc = With({"5"});
+        ApplyStackFileText(calc, text);
+        for (const auto& v : calc.Values()) ASSERT_TRUE(ToStackText(v)) << text;
+    }
+}
+
+}  // namespace
+}  // namespace orvane
