@@ -10,6 +10,10 @@ struct Shown {
     const char* shown;
 };
 
+std::ostream& operator<<(std::ostream& os, const Shown& c) {
+    return os << c.stored;
+}
+
 class ShownValueTable : public testing::TestWithParam<Shown> {};
 
 TEST_P(ShownValueTable, FormatsTheStoredDigits) {

@@ -16,6 +16,10 @@ struct Normalisation {
     const char* stored;
 };
 
+std::ostream& operator<<(std::ostream& os, const Normalisation& c) {
+    return os << c.given;
+}
+
 class NormalisationTable : public testing::TestWithParam<Normalisation> {};
 
 TEST_P(NormalisationTable, StoresTheNormalForm) {

@@ -22,6 +22,10 @@ struct Typing {
     const char* after;
 };
 
+std::ostream& operator<<(std::ostream& os, const Typing& c) {
+    return os << '"' << c.before << '"' << " + " << c.keys.size() << " keys";
+}
+
 class EntryEdits : public testing::TestWithParam<Typing> {};
 
 TEST_P(EntryEdits, ChangeTheText) {

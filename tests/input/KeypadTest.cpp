@@ -42,6 +42,10 @@ struct KeyCase {
     const char* entryAfter;
 };
 
+std::ostream& operator<<(std::ostream& os, const KeyCase& c) {
+    return os << "key " << c.index;
+}
+
 class EveryKey : public testing::TestWithParam<KeyCase> {};
 
 TEST_P(EveryKey, ReachesItsAction) {

@@ -1,0 +1,32 @@
+#include <QApplication>
+#include <QIcon>
+#include <cstdio>
+#include <cstdlib>
+
+#include "storage/StackFile.h"
+#include "ui/MainWindow.h"
+#include "ui/Platform.h"
+
+namespace {
+
+// Qt ends the program with a page of advice when no display can be opened; one line says it.
+void StartupMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type != QtFatalMsg) return;
+    const QString firstLine = message.section(QLatin1Char('\n'), 0, 0);
+    std::fprintf(stderr, "orvane-calc: cannot open a window (no display reachable): %s\n",
+                 qPrintable(firstLine));
+    std::_Exit(1);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    const QtMessageHandler previous = qInstallMessageHandler(StartupMessages);
+    QApplication app(argc, argv);
+    qInstallMessageHandler(previous);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/orvane-calc.png")));
+
+    orvane::ui::MainWindow window(orvane::ui::StackFilePath());
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,24 @@
+// The hidden key catcher: holds the keyboard focus below the visible client area and hands
+// every key press on as a virtual-key code. Tab is a key like any other here, never a
+// focus move.
+#pragma once
+
+#include <QWidget>
+
+namespace orvane::ui {
+
+class KeyCatcher : public QWidget {
+    Q_OBJECT
+  public:
+    explicit KeyCatcher(QWidget* parent);
+
+  signals:
+    void keyDown(int virtualKey);
+
+  protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool) override { return false; }
+};
+
+}  // namespace orvane::ui

@@ -1,0 +1,29 @@
+// One keypad key: a rounded face painted from the keypad table, never taking the focus.
+#pragma once
+
+#include <QAbstractButton>
+
+#include "input/Keypad.h"
+
+namespace orvane::ui {
+
+class KeypadButton : public QAbstractButton {
+    Q_OBJECT
+  public:
+    KeypadButton(const KeypadKey& key, QWidget* parent);
+    int index() const { return key_.index; }
+
+  signals:
+    // Any mouse button released over the key, or an accessibility "press".
+    void released(int index);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    const KeypadKey& key_;
+};
+
+}  // namespace orvane::ui

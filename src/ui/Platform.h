@@ -1,0 +1,43 @@
+// The few things that differ between Windows and elsewhere: virtual-key codes of physical
+// keys, where the program lives, line breaks in message texts, opening a web page.
+#pragma once
+
+#include <QString>
+#include <Qt>
+
+class QKeyEvent;
+
+namespace orvane::ui {
+
+enum class Host { Windows, Other };
+
+#ifdef Q_OS_WIN
+inline constexpr Host kHost = Host::Windows;
+#else
+inline constexpr Host kHost = Host::Other;
+#endif
+
+// What a key event tells about the key that was pressed.
+struct KeyFacts {
+    int qtKey = 0;
+    Qt::KeyboardModifiers modifiers;
+    quint32 nativeScanCode = 0;
+    quint32 nativeVirtualKey = 0;
+};
+
+// The Windows virtual-key code of the physical key, or 0 when it has none we know.
+int VirtualKeyFor(const KeyFacts& key, Host host = kHost);
+int VirtualKeyOf(const QKeyEvent& event);
+
+// The directory that holds the program file.
+QString ProgramDirectory();
+
+// Where the stack file lives: beside the program when that directory can be written,
+// otherwise (an installed program) in the user's application data directory.
+QString StackFilePathFor(const QString& programDirectory, const QString& appDataDirectory);
+QString StackFilePath();
+
+// Joins the lines of a message box text as the platform writes them.
+QString JoinLines(const QStringList& lines);
+
+}  // namespace orvane::ui
