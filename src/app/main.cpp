@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QIcon>
+#include <QScreen>
 #include <cstdio>
 #include <cstdlib>
 
@@ -24,9 +25,13 @@ int main(int argc, char* argv[]) {
     const QtMessageHandler previous = qInstallMessageHandler(StartupMessages);
     QApplication app(argc, argv);
     qInstallMessageHandler(previous);
+    QApplication::setApplicationName(QStringLiteral("orvane-calc"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/orvane-calc.png")));
 
     orvane::ui::MainWindow window(orvane::ui::StackFilePath());
+    if (const QScreen* screen = window.screen()) {  // centred on the screen
+        window.move(screen->availableGeometry().center() - window.rect().center());
+    }
     window.show();
     return app.exec();
 }

@@ -1,0 +1,32 @@
+// Any bytes as the stack file: the load either takes the whole stack (and its undo copy) or
+// leaves both as they were; every value stays a number text. The fuzzer's malloc limit
+// catches an allocation made for a count that no values back.
+#include <cstdint>
+#include <string_view>
+
+#include "FuzzCheck.h"
+#include "core/NumberText.h"
+#include "storage/StackFile.h"
+
+using namespace orvane;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    Calculator calc;
+    calc.PushValue("5");
+    calc.PushValue("6");
+    calc.DropLast();  // stack 5, undo copy 5, 6
+    const auto before = calc.Values();
+    const auto undoBefore = calc.UndoValues();
+
+    const bool loaded =
+        ApplyStackFileText(calc, std::string_view(reinterpret_cast<const char*>(data), size));
+    if (loaded) {
+        FUZZ_CHECK(calc.UndoValues() == calc.Values());
+    } else {
+        FUZZ_CHECK(calc.Values() == before);
+        FUZZ_CHECK(calc.UndoValues() == undoBefore);
+    }
+    for (const auto& v : calc.Values()) FUZZ_CHECK(ToStackText(v) == v);
+    if (!calc.entry.empty()) FUZZ_CHECK(IsNumberText(calc.entry));
+    return 0;
+}
