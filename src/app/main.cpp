@@ -11,11 +11,11 @@
 namespace {
 
 // Qt ends the program with a page of advice when no display can be opened; one line says it.
-void StartupMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+void StartupMessages(QtMsgType type, const QMessageLogContext&, const QString&) {
     if (type != QtFatalMsg) return;
-    const QString firstLine = message.section(QLatin1Char('\n'), 0, 0);
-    std::fprintf(stderr, "orvane-calc: cannot open a window (no display reachable): %s\n",
-                 qPrintable(firstLine));
+    const QByteArray display = qgetenv("DISPLAY");
+    std::fprintf(stderr, "orvane-calc: cannot open a window: no display reachable (DISPLAY=%s)\n",
+                 display.isEmpty() ? "unset" : display.constData());
     std::_Exit(1);
 }
 

@@ -2,15 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Calculators.h"
+
 namespace orvane {
 namespace {
 
 using Texts = std::vector<std::string>;
 
 Calculator With(const Texts& values) {
-    Calculator calc;
-    for (const auto& v : values) calc.PushValue(v);
-    return calc;
+    return testing_support::CalculatorWith(values);
 }
 
 void Fill(Calculator& calc, std::size_t count) {
@@ -144,25 +144,8 @@ TEST(Undo, DropOnAnEmptyStackKeepsTheOlderSnapshot) {
     EXPECT_EQ(calc.Values(), Texts({"4"}));
 }
 
-TEST(Undo, ResetIsUndoable) {
-    Calculator calc = With({"1", "2", "3"});
-    calc.entry = "8";
-    calc.TakeSnapshot();
-    calc.InitStack();
-    EXPECT_EQ(calc.Count(), 0u);
-    EXPECT_EQ(calc.entry, "");
-    EXPECT_TRUE(calc.listing().rows.empty());
-    EXPECT_EQ(calc.listing().countLabel, "Stack: 0");
-    calc.Undo();
-    EXPECT_EQ(calc.Values(), Texts({"1", "2", "3"}));
-    EXPECT_EQ(calc.listing().rows.size(), 11u);
-}
-
 TEST(Random, ComesFromTheGivenSource) {
-    struct Fixed : RandomSource {
-        double NextUnit() override { return 0.25; }
-    };
-    Calculator calc(std::make_unique<Fixed>());
+    Calculator calc = testing_support::CalculatorWith({}, 0.25);
     EXPECT_EQ(calc.NextRandom(), 0.25);
     Calculator a, b;  // seeded apart
     EXPECT_NE(a.NextRandom(), b.NextRandom());

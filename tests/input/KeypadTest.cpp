@@ -4,6 +4,8 @@
 
 #include <set>
 
+#include "support/Calculators.h"
+
 namespace orvane {
 namespace {
 
@@ -49,12 +51,7 @@ std::ostream& operator<<(std::ostream& os, const KeyCase& c) {
 class EveryKey : public testing::TestWithParam<KeyCase> {};
 
 TEST_P(EveryKey, ReachesItsAction) {
-    struct Half : RandomSource {
-        double NextUnit() override { return 0.5; }
-    };
-    Calculator calc(std::make_unique<Half>());
-    calc.PushValue("10");
-    calc.PushValue("4");
+    Calculator calc = testing_support::CalculatorWith({"10", "4"}, 0.5);
     calc.entry = GetParam().entry;
     ImgBtn_MouseUp(calc, GetParam().index);
     EXPECT_EQ(calc.Values(), GetParam().stack) << "key " << GetParam().index;
@@ -101,8 +98,11 @@ TEST(Keypad, TheRoadOfOneCalculation) {
 TEST(Keypad, ResetKeyIsUndoable) {
     Calculator calc;
     for (const char* v : {"1", "2", "3"}) calc.PushValue(v);
+    calc.entry = "8";
     ImgBtn_MouseUp(calc, 20);
     EXPECT_EQ(calc.Count(), 0u);
+    EXPECT_EQ(calc.entry, "");
+    EXPECT_EQ(calc.listing().countLabel, "Stack: 0");
     EXPECT_TRUE(calc.listing().rows.empty());
     calc.Undo();
     EXPECT_EQ(calc.Values(), Texts({"1", "2", "3"}));

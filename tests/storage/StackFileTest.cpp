@@ -4,11 +4,10 @@
 #include <unistd.h>
 
 #include <fstream>
-#include <random>
 #include <sstream>
 
-#include "core/NumberText.h"
 #include "input/EntryLine.h"
+#include "support/Calculators.h"
 
 namespace orvane {
 namespace {
@@ -42,8 +41,7 @@ class StackFileTest : public testing::Test {
 };
 
 Calculator With(const Texts& values, AngleMode mode = AngleMode::Radians, std::string entry = "") {
-    Calculator calc;
-    for (const auto& v : values) calc.PushValue(v);
+    Calculator calc = testing_support::CalculatorWith(values);
     calc.angle = mode;
     calc.entry = std::move(entry);
     return calc;
@@ -177,19 +175,6 @@ TEST_F(StackFileTest, AFailedSaveKeepsThePreviousFile) {
     EXPECT_FALSE(SaveStackFile(With({"2"}), dir_ / "missing" / kStackFileName));
     EXPECT_EQ(Read(), before);
     EXPECT_FALSE(fs::exists(dir_ / (std::string(kStackFileName) + ".new")));
-}
-
-TEST_F(StackFileTest, RandomBytesNeverLeaveAnUnreadableValue) {
-    std::mt19937 random(3);
-    const std::string alphabet = "0123456789 .-+Ee\r\n\tx";
-    for (int i = 0; i < 2000; ++i) {
-        std::string text;
-        const int n = static_cast<int>(random() % 60);
-        for (int j = 0; j < n; ++j) text += alphabet[random() % alphabet.size()];
-        Calculator calc = With({"5"});
-        ApplyStackFileText(calc, text);
-        for (const auto& v : calc.Values()) ASSERT_TRUE(ToStackText(v)) << text;
-    }
 }
 
 }  // namespace
