@@ -12,9 +12,9 @@ namespace orvane {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
-// A stack of 9999 values takes about 250 KB; a file far larger than any stack is not ours,
-// and reading it whole would only risk memory.
-constexpr std::uintmax_t kMaxFileBytes = 64u << 20;
+// A stack of 9999 values takes about 250 KB. A file far larger than any saved state is not
+// ours, and loading millions of values from it would only tie up memory.
+constexpr std::uintmax_t kMaxFileBytes = 16u << 20;
 
 // Numbers in print form: a space where a plus sign would stand, the digits, a trailing space.
 std::string PrintForm(std::size_t n) {

@@ -143,6 +143,17 @@ TEST_F(StackFileTest, AFailedLoadKeepsStackAndUndoCopy) {
     }
 }
 
+TEST_F(StackFileTest, AFileFarLargerThanAnyStateIsNotRead) {
+    std::string text = " 0 \r\n\r\n 6000000 \r\n";
+    text.reserve(18'000'000);
+    while (text.size() < 17'000'000) text += "1\r\n";
+    Write(text);
+    Calculator calc = With({"7"});
+    EXPECT_FALSE(LoadStackFile(calc, file_));
+    EXPECT_EQ(calc.Values(), Texts({"7"}));
+    EXPECT_EQ(calc.angle, AngleMode::Radians);
+}
+
 TEST_F(StackFileTest, EarlyFailuresApplyOnlyWhatWasRead) {
     Calculator calc = With({"1"}, AngleMode::Radians, "3");
     EXPECT_FALSE(LoadStackFile(calc, file_));  // no file
