@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -61,7 +60,7 @@ MainWindow::MainWindow(QString stackFile, std::unique_ptr<RandomSource> random)
         QMessageBox box(n.icon, n.title, n.text, QMessageBox::Ok, this);
         box.exec();
     };
-    openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    openUrl = OpenWebPage;
 
     auto* client = new QWidget(this);
     client->setFixedSize(kClientArea.size());

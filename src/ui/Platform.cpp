@@ -3,6 +3,7 @@
 #include "storage/StackFile.h"
 
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QKeyEvent>
 #include <QStandardPaths>
@@ -188,6 +189,8 @@ QString StackFilePath() {
     return StackFilePathFor(ProgramDirectory(),
                             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
+
+bool OpenWebPage(const QUrl& address) { return QDesktopServices::openUrl(address); }
 
 QString JoinLines(const QStringList& lines) {
     return lines.join(kHost == Host::Windows ? QStringLiteral("\r\n") : QStringLiteral("\n"));

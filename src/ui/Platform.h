@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 #include <Qt>
 
 class QKeyEvent;
@@ -36,6 +37,10 @@ QString ProgramDirectory();
 // otherwise (an installed program) in the user's application data directory.
 QString StackFilePathFor(const QString& programDirectory, const QString& appDataDirectory);
 QString StackFilePath();
+
+// Hands a web address to the user's browser and returns at once (on Windows, as the shell's
+// "explorer <address>" does). False when no browser could be asked; the program goes on.
+bool OpenWebPage(const QUrl& address);
 
 // Joins the lines of a message box text as the platform writes them.
 QString JoinLines(const QStringList& lines);
