@@ -121,8 +121,16 @@ void Calculator::RefreshStack() {
     listing_.countLabel = CountLabel(n);
 }
 
-void Calculator::Shorten(std::size_t k) {
-    stack_.resize(stack_.size() - std::min(k, Count()));
+PushResult Calculator::ReplaceOperands(std::size_t k, std::string_view result) {
+    k = std::min(k, Count());
+    if (Count() - k >= kMaxValues) {
+        stackFullWarning_ = true;
+        return PushResult::StackFull;
+    }
+    const auto normal = ToStackText(result);
+    if (!normal) return PushResult::NotANumber;
+    stack_.resize(stack_.size() - k);
+    return PushValue(*normal);
 }
 
 bool Calculator::ReplaceTop(std::string_view text) {

@@ -62,8 +62,10 @@ class Calculator {
     void Undo();
     void RefreshStack();
 
-    // For the operations: drop k operands without a rebuild (the result push rebuilds).
-    void Shorten(std::size_t k);
+    // For the operations: the top k values replaced by a result, refused like PushValue when
+    // the stack would still hold 9999 or more (possible after loading a larger file), so
+    // the operands are never lost.
+    PushResult ReplaceOperands(std::size_t k, std::string_view result);
     // For the sign key: the top's text replaced as text, not recomputed.
     bool ReplaceTop(std::string_view text);
     // For the stack file: the whole stack and its undo copy become `values`.

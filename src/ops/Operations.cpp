@@ -43,10 +43,7 @@ void Run(Calculator& calc, const Operation& op, std::string entry) {
     const Result r = (x && y) ? op.formula(*y, *x, calc.angle) : std::nullopt;
     // The result's text is checked before its operands go, so a failure loses nothing.
     const auto text = r ? ToStackText(*r) : std::nullopt;
-    if (text) {
-        calc.Shorten(static_cast<std::size_t>(op.operands));
-        calc.PushValue(*text);
-    }
+    if (text) calc.ReplaceOperands(static_cast<std::size_t>(op.operands), *text);
     calc.entry.clear();
 }
 

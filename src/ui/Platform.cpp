@@ -190,7 +190,9 @@ QString StackFilePath() {
                             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
-bool OpenWebPage(const QUrl& address) { return QDesktopServices::openUrl(address); }
+bool OpenWebPage(const QUrl& address) {
+    return QDesktopServices::openUrl(address);
+}
 
 QString JoinLines(const QStringList& lines) {
     return lines.join(kHost == Host::Windows ? QStringLiteral("\r\n") : QStringLiteral("\n"));

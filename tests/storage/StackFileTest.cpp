@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "input/EntryLine.h"
+#include "ops/Operations.h"
 #include "support/Calculators.h"
 
 namespace orvane {
@@ -115,6 +116,14 @@ TEST_F(StackFileTest, MoreThan9999ValuesLoadWhole) {
     ASSERT_TRUE(LoadStackFile(calc, file_));
     EXPECT_EQ(calc.Count(), 10001u);
     EXPECT_EQ(calc.PushValue("1"), PushResult::StackFull);
+    // An operation on such a stack never drops its operands without a result in their place.
+    OpAdd(calc, "");
+    EXPECT_TRUE(calc.TakeStackFullWarning());
+    EXPECT_EQ(calc.Count(), 10001u);
+    for (int i = 0; i < 2; ++i) calc.DropLast();
+    OpAdd(calc, "");  // 9999 values: 9998 after the operands go, then the result
+    EXPECT_EQ(calc.Count(), 9998u);
+    EXPECT_EQ(calc.Top(), "2");
 }
 
 TEST_F(StackFileTest, AFailedLoadKeepsStackAndUndoCopy) {
