@@ -26,10 +26,8 @@ void RunOp(benchmark::State& state, Op op, const char* y, const char* x) {
     }
 }
 
-#define ORVANE_OP_BENCH(name, op, y, x)   \
-    void BM_##name(benchmark::State& s) { \
-        RunOp(s, op, y, x);               \
-    }                                     \
+#define ORVANE_OP_BENCH(name, op, y, x)                         \
+    void BM_##name(benchmark::State& s) { RunOp(s, op, y, x); } \
     BENCHMARK(BM_##name)->Arg(2)->Arg(9999)
 
 ORVANE_OP_BENCH(Add, OpAdd, "10", "4");

@@ -30,21 +30,15 @@ std::vector<std::string> Texts(const std::vector<StackText>& stack) {
 
 }  // namespace
 
-std::unique_ptr<RandomSource> MakeSeededRandom() {
-    return std::make_unique<SeededRandom>();
-}
+std::unique_ptr<RandomSource> MakeSeededRandom() { return std::make_unique<SeededRandom>(); }
 
 Calculator::Calculator(std::unique_ptr<RandomSource> random) : random_(std::move(random)) {
     InitStack();
     RefreshStack();
 }
 
-std::vector<std::string> Calculator::Values() const {
-    return Texts(stack_);
-}
-std::vector<std::string> Calculator::UndoValues() const {
-    return Texts(undo_);
-}
+std::vector<std::string> Calculator::Values() const { return Texts(stack_); }
+std::vector<std::string> Calculator::UndoValues() const { return Texts(undo_); }
 
 PushResult Calculator::PushValue(std::string_view text) {
     if (text.empty() && Top().empty()) return PushResult::Ignored;
@@ -146,8 +140,6 @@ void Calculator::ReplaceAll(std::vector<StackText> values) {
     undo_ = stack_;
 }
 
-bool Calculator::TakeStackFullWarning() {
-    return std::exchange(stackFullWarning_, false);
-}
+bool Calculator::TakeStackFullWarning() { return std::exchange(stackFullWarning_, false); }
 
 }  // namespace orvane

@@ -69,8 +69,6 @@ std::string ShownValue(std::string_view stored) {
     return v;
 }
 
-std::string CountLabel(std::size_t count) {
-    return "Stack: " + std::to_string(count);
-}
+std::string CountLabel(std::size_t count) { return "Stack: " + std::to_string(count); }
 
 }  // namespace orvane

@@ -7,9 +7,7 @@
 namespace orvane {
 namespace {
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Exponents beyond this cannot matter: any nonzero value overflows or underflows long
 // before, so saturating keeps the arithmetic in range whatever the text says.
@@ -97,9 +95,7 @@ std::optional<double> ParseNumber(std::string_view text) {
     return d->negative ? -value : value;
 }
 
-bool IsNumberText(std::string_view text) {
-    return ParseNumber(text).has_value();
-}
+bool IsNumberText(std::string_view text) { return ParseNumber(text).has_value(); }
 
 std::string NormalForm(double value) {
     if (value == 0) return "0";

@@ -4,9 +4,7 @@
 
 namespace orvane {
 
-bool HasDecimalPoint(std::string_view s) {
-    return s.find('.') != std::string_view::npos;
-}
+bool HasDecimalPoint(std::string_view s) { return s.find('.') != std::string_view::npos; }
 
 void AppendDigit(Calculator& calc, int digit) {
     if (digit < 0 || digit > 9 || calc.entry.size() >= kEntryTypingLimit) return;
@@ -45,9 +43,7 @@ void Enter(Calculator& calc) {
     }
 }
 
-void EnterPi(Calculator& calc) {
-    calc.entry = std::string(kPiText);
-}
+void EnterPi(Calculator& calc) { calc.entry = std::string(kPiText); }
 
 void ChangeSign(Calculator& calc) {
     std::string& e = calc.entry;

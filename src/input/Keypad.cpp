@@ -17,21 +17,11 @@ void WithEntry(Calculator& c) {
     Op(c, c.entry);
 }
 
-void Drop(Calculator& c) {
-    c.DropLast();
-}
-void Extract(Calculator& c) {
-    c.ExtractLast();
-}
-void Swap(Calculator& c) {
-    c.SwapLast();
-}
-void RotatePositive(Calculator& c) {
-    c.RotateStackPositive();
-}
-void RotateNegative(Calculator& c) {
-    c.RotateStackNegative();
-}
+void Drop(Calculator& c) { c.DropLast(); }
+void Extract(Calculator& c) { c.ExtractLast(); }
+void Swap(Calculator& c) { c.SwapLast(); }
+void RotatePositive(Calculator& c) { c.RotateStackPositive(); }
+void RotateNegative(Calculator& c) { c.RotateStackNegative(); }
 
 using enum KeyColour;
 
@@ -84,9 +74,7 @@ constexpr std::array<KeypadKey, kKeypadKeys> kKeys{{
 
 }  // namespace
 
-std::span<const KeypadKey, kKeypadKeys> Keypad() {
-    return kKeys;
-}
+std::span<const KeypadKey, kKeypadKeys> Keypad() { return kKeys; }
 
 Outcome ImgBtn_MouseUp(Calculator& calc, int index) {
     if (index < 0 || index >= kKeypadKeys) return {};

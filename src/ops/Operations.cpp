@@ -48,22 +48,14 @@ void Run(Calculator& calc, const Operation& op, std::string entry) {
 }
 
 // Two-operand formulas.
-Result Add(double y, double x, AngleMode) {
-    return Checked(y + x);
-}
-Result Subtract(double y, double x, AngleMode) {
-    return Checked(y - x);
-}
-Result Multiply(double y, double x, AngleMode) {
-    return Checked(x * y);
-}
+Result Add(double y, double x, AngleMode) { return Checked(y + x); }
+Result Subtract(double y, double x, AngleMode) { return Checked(y - x); }
+Result Multiply(double y, double x, AngleMode) { return Checked(x * y); }
 Result Divide(double y, double x, AngleMode) {
     if (x == 0) return std::nullopt;
     return Checked(y / x);
 }
-Result Power(double y, double x, AngleMode) {
-    return Checked(std::pow(y, x));
-}
+Result Power(double y, double x, AngleMode) { return Checked(std::pow(y, x)); }
 Result Mod(double y, double x, AngleMode) {
     if (x == 0) return std::nullopt;
     const auto a = RoundTo32(x);
@@ -101,9 +93,7 @@ Result PowerOf10(double, double x, AngleMode) {
     if (x == std::floor(x)) return ShiftDecimal(1, x > 1000 ? 1000 : x < -1000 ? -1000 : x);
     return Checked(std::pow(10.0, x));
 }
-Result Integer(double, double x, AngleMode) {
-    return std::floor(x);
-}
+Result Integer(double, double x, AngleMode) { return std::floor(x); }
 Result Series(double, double x, AngleMode) {
     const auto n = RoundTo32(x);
     if (!n || *n < 0) return std::nullopt;
@@ -126,9 +116,7 @@ double ToRadians(double x, AngleMode mode) {
 Result FromRadians(double r, AngleMode mode) {
     return Rounded(Checked(mode == AngleMode::Degrees ? r * kDegreesPerRadian : r));
 }
-bool IsOddMultipleOf90(double x) {
-    return std::fabs(std::fmod(x, 180.0)) == 90;
-}
+bool IsOddMultipleOf90(double x) { return std::fabs(std::fmod(x, 180.0)) == 90; }
 
 Result Sin(double, double x, AngleMode mode) {
     return Rounded(Checked(std::sin(ToRadians(x, mode))));
@@ -165,69 +153,27 @@ Result ArcTan(double, double x, AngleMode mode) {
 
 }  // namespace
 
-void OpAdd(Calculator& c, std::string e) {
-    Run(c, {2, Add}, std::move(e));
-}
-void OpSubtract(Calculator& c, std::string e) {
-    Run(c, {2, Subtract}, std::move(e));
-}
-void OpMultiply(Calculator& c, std::string e) {
-    Run(c, {2, Multiply}, std::move(e));
-}
-void OpDivide(Calculator& c, std::string e) {
-    Run(c, {2, Divide}, std::move(e));
-}
-void OpPower(Calculator& c, std::string e) {
-    Run(c, {2, Power}, std::move(e));
-}
-void OpMod(Calculator& c, std::string e) {
-    Run(c, {2, Mod}, std::move(e));
-}
-void OpPercent(Calculator& c, std::string e) {
-    Run(c, {2, Percent}, std::move(e));
-}
-void OpExponential(Calculator& c, std::string e) {
-    Run(c, {2, Exponential}, std::move(e));
-}
-void OpReciprocal(Calculator& c, std::string e) {
-    Run(c, {1, Reciprocal}, std::move(e));
-}
-void OpSquareRoot(Calculator& c, std::string e) {
-    Run(c, {1, SquareRoot}, std::move(e));
-}
-void OpNaturalLog(Calculator& c, std::string e) {
-    Run(c, {1, NaturalLog}, std::move(e));
-}
-void OpPowerOf10(Calculator& c, std::string e) {
-    Run(c, {1, PowerOf10}, std::move(e));
-}
-void OpInteger(Calculator& c, std::string e) {
-    Run(c, {1, Integer}, std::move(e));
-}
-void OpSeries(Calculator& c, std::string e) {
-    Run(c, {1, Series}, std::move(e));
-}
-void OpSin(Calculator& c, std::string e) {
-    Run(c, {1, Sin}, std::move(e));
-}
-void OpCos(Calculator& c, std::string e) {
-    Run(c, {1, Cos}, std::move(e));
-}
-void OpTan(Calculator& c, std::string e) {
-    Run(c, {1, Tan}, std::move(e));
-}
-void OpArcSin(Calculator& c, std::string e) {
-    Run(c, {1, ArcSin}, std::move(e));
-}
-void OpArcCos(Calculator& c, std::string e) {
-    Run(c, {1, ArcCos}, std::move(e));
-}
-void OpArcTan(Calculator& c, std::string e) {
-    Run(c, {1, ArcTan}, std::move(e));
-}
+void OpAdd(Calculator& c, std::string e) { Run(c, {2, Add}, std::move(e)); }
+void OpSubtract(Calculator& c, std::string e) { Run(c, {2, Subtract}, std::move(e)); }
+void OpMultiply(Calculator& c, std::string e) { Run(c, {2, Multiply}, std::move(e)); }
+void OpDivide(Calculator& c, std::string e) { Run(c, {2, Divide}, std::move(e)); }
+void OpPower(Calculator& c, std::string e) { Run(c, {2, Power}, std::move(e)); }
+void OpMod(Calculator& c, std::string e) { Run(c, {2, Mod}, std::move(e)); }
+void OpPercent(Calculator& c, std::string e) { Run(c, {2, Percent}, std::move(e)); }
+void OpExponential(Calculator& c, std::string e) { Run(c, {2, Exponential}, std::move(e)); }
+void OpReciprocal(Calculator& c, std::string e) { Run(c, {1, Reciprocal}, std::move(e)); }
+void OpSquareRoot(Calculator& c, std::string e) { Run(c, {1, SquareRoot}, std::move(e)); }
+void OpNaturalLog(Calculator& c, std::string e) { Run(c, {1, NaturalLog}, std::move(e)); }
+void OpPowerOf10(Calculator& c, std::string e) { Run(c, {1, PowerOf10}, std::move(e)); }
+void OpInteger(Calculator& c, std::string e) { Run(c, {1, Integer}, std::move(e)); }
+void OpSeries(Calculator& c, std::string e) { Run(c, {1, Series}, std::move(e)); }
+void OpSin(Calculator& c, std::string e) { Run(c, {1, Sin}, std::move(e)); }
+void OpCos(Calculator& c, std::string e) { Run(c, {1, Cos}, std::move(e)); }
+void OpTan(Calculator& c, std::string e) { Run(c, {1, Tan}, std::move(e)); }
+void OpArcSin(Calculator& c, std::string e) { Run(c, {1, ArcSin}, std::move(e)); }
+void OpArcCos(Calculator& c, std::string e) { Run(c, {1, ArcCos}, std::move(e)); }
+void OpArcTan(Calculator& c, std::string e) { Run(c, {1, ArcTan}, std::move(e)); }
 
-void OpRandom(Calculator& c) {
-    c.entry = NormalForm(c.NextRandom());
-}
+void OpRandom(Calculator& c) { c.entry = NormalForm(c.NextRandom()); }
 
 }  // namespace orvane

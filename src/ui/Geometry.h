@@ -6,9 +6,7 @@
 
 namespace orvane::ui {
 
-constexpr int Px(int twips) {
-    return twips / 15;
-}
+constexpr int Px(int twips) { return twips / 15; }
 constexpr QRect Twips(int left, int top, int width, int height) {
     return {Px(left), Px(top), Px(width), Px(height)};
 }

@@ -6,9 +6,7 @@
 
 namespace orvane::ui {
 
-KeyCatcher::KeyCatcher(QWidget* parent) : QWidget(parent) {
-    setFocusPolicy(Qt::StrongFocus);
-}
+KeyCatcher::KeyCatcher(QWidget* parent) : QWidget(parent) { setFocusPolicy(Qt::StrongFocus); }
 
 bool KeyCatcher::event(QEvent* event) {
     if (event->type() == QEvent::KeyPress) {

@@ -63,9 +63,7 @@ void KeypadButton::paintEvent(QPaintEvent*) {
     p.drawText(face, Qt::AlignCenter, text());
 }
 
-void KeypadButton::mousePressEvent(QMouseEvent* event) {
-    event->accept();
-}
+void KeypadButton::mousePressEvent(QMouseEvent* event) { event->accept(); }
 
 void KeypadButton::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();

@@ -47,9 +47,7 @@ QLabel* IndicatorLabel(QWidget* panel, const QRect& place, const char* tip) {
     return label;
 }
 
-QString FromStd(std::string_view s) {
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
+QString FromStd(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
 }  // namespace
 
@@ -146,9 +144,7 @@ void MainWindow::Form_Load() {
     FocusCatcher();
 }
 
-QWidget* MainWindow::keyCatcher() const {
-    return catchKey_;
-}
+QWidget* MainWindow::keyCatcher() const { return catchKey_; }
 
 void MainWindow::ImgBtn_MouseUp(int index) {
     After(orvane::ImgBtn_MouseUp(calc_, index));
@@ -160,9 +156,7 @@ void MainWindow::CatchKey_KeyDown(int virtualKey) {
     FocusCatcher();
 }
 
-void MainWindow::MenuReset_Click() {
-    ImgBtn_MouseUp(20);
-}
+void MainWindow::MenuReset_Click() { ImgBtn_MouseUp(20); }
 
 void MainWindow::MenuSave_Click() {
     if (!SaveStackFile(calc_, stackFile_.toStdString())) return;
@@ -182,9 +176,7 @@ void MainWindow::MenuUndo_Click() {
     Redraw();
 }
 
-void MainWindow::MenuCopy_Click() {
-    QApplication::clipboard()->setText(FromStd(calc_.Top()));
-}
+void MainWindow::MenuCopy_Click() { QApplication::clipboard()->setText(FromStd(calc_.Top())); }
 
 void MainWindow::MenuPaste_Click() {
     if (PasteIntoEntry(calc_, QApplication::clipboard()->text().toStdString())) Redraw();
@@ -216,12 +208,8 @@ void MainWindow::MenuAbout_Click() {
     FocusCatcher();
 }
 
-void MainWindow::Form_Click() {
-    FocusCatcher();
-}
-void MainWindow::Dsp1_Click() {
-    FocusCatcher();
-}
+void MainWindow::Form_Click() { FocusCatcher(); }
+void MainWindow::Dsp1_Click() { FocusCatcher(); }
 
 void MainWindow::Dsp2_Click() {
     dsp2_->clear();  // drops the row the click selected
@@ -278,8 +266,6 @@ void MainWindow::Redraw() {
     if (dsp1_->text() != shown) dsp1_->setText(shown);
 }
 
-void MainWindow::FocusCatcher() {
-    catchKey_->setFocus(Qt::OtherFocusReason);
-}
+void MainWindow::FocusCatcher() { catchKey_->setFocus(Qt::OtherFocusReason); }
 
 }  // namespace orvane::ui

@@ -172,9 +172,7 @@ int VirtualKeyOf(const QKeyEvent& event) {
         {event.key(), event.modifiers(), event.nativeScanCode(), event.nativeVirtualKey()});
 }
 
-QString ProgramDirectory() {
-    return QCoreApplication::applicationDirPath();
-}
+QString ProgramDirectory() { return QCoreApplication::applicationDirPath(); }
 
 QString StackFilePathFor(const QString& programDirectory, const QString& appDataDirectory) {
     const QString name = QString::fromLatin1(kStackFileName);
@@ -190,9 +188,7 @@ QString StackFilePath() {
                             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
-bool OpenWebPage(const QUrl& address) {
-    return QDesktopServices::openUrl(address);
-}
+bool OpenWebPage(const QUrl& address) { return QDesktopServices::openUrl(address); }
 
 QString JoinLines(const QStringList& lines) {
     return lines.join(kHost == Host::Windows ? QStringLiteral("\r\n") : QStringLiteral("\n"));

@@ -9,9 +9,7 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-Calculator With(const Texts& values) {
-    return testing_support::CalculatorWith(values);
-}
+Calculator With(const Texts& values) { return testing_support::CalculatorWith(values); }
 
 void Fill(Calculator& calc, std::size_t count) {
     for (std::size_t i = 0; i < count; ++i) calc.PushValue(std::to_string(i + 1));

@@ -10,9 +10,7 @@ struct Shown {
     const char* shown;
 };
 
-std::ostream& operator<<(std::ostream& os, const Shown& c) {
-    return os << c.stored;
-}
+std::ostream& operator<<(std::ostream& os, const Shown& c) { return os << c.stored; }
 
 class ShownValueTable : public testing::TestWithParam<Shown> {};
 

@@ -16,9 +16,7 @@ struct Normalisation {
     const char* stored;
 };
 
-std::ostream& operator<<(std::ostream& os, const Normalisation& c) {
-    return os << c.given;
-}
+std::ostream& operator<<(std::ostream& os, const Normalisation& c) { return os << c.given; }
 
 class NormalisationTable : public testing::TestWithParam<Normalisation> {};
 

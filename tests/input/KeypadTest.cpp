@@ -44,9 +44,7 @@ struct KeyCase {
     const char* entryAfter;
 };
 
-std::ostream& operator<<(std::ostream& os, const KeyCase& c) {
-    return os << "key " << c.index;
-}
+std::ostream& operator<<(std::ostream& os, const KeyCase& c) { return os << "key " << c.index; }
 
 class EveryKey : public testing::TestWithParam<KeyCase> {};
 

@@ -18,13 +18,9 @@ struct Case {
     Texts expected;  // the stack afterwards
 };
 
-std::ostream& operator<<(std::ostream& os, const Case& c) {
-    return os << c.name;
-}
+std::ostream& operator<<(std::ostream& os, const Case& c) { return os << c.name; }
 
-Calculator With(const Texts& values) {
-    return testing_support::CalculatorWith(values);
-}
+Calculator With(const Texts& values) { return testing_support::CalculatorWith(values); }
 
 class Results : public testing::TestWithParam<Case> {};
 

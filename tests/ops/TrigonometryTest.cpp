@@ -30,9 +30,7 @@ struct Case {
     const char* r;  // the top afterwards; equal to x when the key fails
 };
 
-std::ostream& operator<<(std::ostream& os, const Case& c) {
-    return os << c.x << " -> " << c.r;
-}
+std::ostream& operator<<(std::ostream& os, const Case& c) { return os << c.x << " -> " << c.r; }
 
 class Trig : public testing::TestWithParam<Case> {};
 

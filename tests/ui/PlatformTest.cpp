@@ -20,9 +20,7 @@ struct KeyCase {
     int virtualKey;
 };
 
-std::ostream& operator<<(std::ostream& os, const KeyCase& c) {
-    return os << c.what;
-}
+std::ostream& operator<<(std::ostream& os, const KeyCase& c) { return os << c.what; }
 
 class KeyDerivation : public testing::TestWithParam<KeyCase> {};
 
