@@ -61,7 +61,6 @@ MainWindow::MainWindow(QString stackFile, std::unique_ptr<RandomSource> random)
     openUrl = OpenWebPage;
 
     auto* client = new QWidget(this);
-    client->setFixedSize(kClientArea.size());
     client->setAutoFillBackground(true);
     setCentralWidget(client);
     BuildControls(client);
@@ -125,10 +124,9 @@ void MainWindow::BuildControls(QWidget* client) {
     dsp1_->setTextFormat(Qt::PlainText);
     Colour(dsp1_, QPalette::WindowText, kEntryText);
 
-    for (QObject* clickable : {static_cast<QObject*>(client), static_cast<QObject*>(dsp1_),
-                               static_cast<QObject*>(dsp2_->viewport()),
-                               static_cast<QObject*>(imgDisplay_), static_cast<QObject*>(pctStack_),
-                               static_cast<QObject*>(lblSL_), static_cast<QObject*>(lblRadDeg_)}) {
+    for (QWidget* clickable :
+         {client, static_cast<QWidget*>(dsp1_), dsp2_->viewport(), imgDisplay_, pctStack_,
+          static_cast<QWidget*>(lblSL_), static_cast<QWidget*>(lblRadDeg_)}) {
         clickable->installEventFilter(this);
     }
 }
