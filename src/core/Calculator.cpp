@@ -42,14 +42,21 @@ std::vector<std::string> Calculator::UndoValues() const { return Texts(undo_); }
 
 PushResult Calculator::PushValue(std::string_view text) {
     if (text.empty() && Top().empty()) return PushResult::Ignored;
-    if (Count() >= kMaxValues) {
+    if (text == ".") text = "0";
+    return PutOnTop(0, ToStackText(text.empty() ? Top() : text));
+}
+
+PushResult Calculator::ReplaceOperands(std::size_t k, double result) {
+    return PutOnTop(std::min(k, Count()), ToStackText(result));
+}
+
+PushResult Calculator::PutOnTop(std::size_t remove, const std::optional<std::string>& normal) {
+    if (Count() - remove >= kMaxValues) {
         stackFullWarning_ = true;
         return PushResult::StackFull;
     }
-    if (text == ".") text = "0";
-    const std::string copy(text.empty() ? Top() : text);
-    const auto normal = ToStackText(copy);
     if (!normal) return PushResult::NotANumber;
+    stack_.resize(stack_.size() - remove);
     stack_.push_back(*StackText::From(*normal));
     RefreshStack();
     return PushResult::Pushed;
@@ -113,18 +120,6 @@ void Calculator::RefreshStack() {
         listing_.rows.push_back(std::to_string(n - i + 1) + ":      " + ShownValue(At(i)));
     }
     listing_.countLabel = CountLabel(n);
-}
-
-PushResult Calculator::ReplaceOperands(std::size_t k, std::string_view result) {
-    k = std::min(k, Count());
-    if (Count() - k >= kMaxValues) {
-        stackFullWarning_ = true;
-        return PushResult::StackFull;
-    }
-    const auto normal = ToStackText(result);
-    if (!normal) return PushResult::NotANumber;
-    stack_.resize(stack_.size() - k);
-    return PushValue(*normal);
 }
 
 bool Calculator::ReplaceTop(std::string_view text) {

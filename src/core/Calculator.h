@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -62,10 +63,10 @@ class Calculator {
     void Undo();
     void RefreshStack();
 
-    // For the operations: the top k values replaced by a result, refused like PushValue when
-    // the stack would still hold 9999 or more (possible after loading a larger file), so
-    // the operands are never lost.
-    PushResult ReplaceOperands(std::size_t k, std::string_view result);
+    // For the operations: the top k values replaced by a result. Refused, with nothing
+    // changed, when the result has no stack text or the stack would still hold 9999 or more
+    // (possible after loading a larger file), so operands are never lost.
+    PushResult ReplaceOperands(std::size_t k, double result);
     // For the sign key: the top's text replaced as text, not recomputed.
     bool ReplaceTop(std::string_view text);
     // For the stack file: the whole stack and its undo copy become `values`.
@@ -77,6 +78,9 @@ class Calculator {
     double NextRandom() { return random_->NextUnit(); }
 
   private:
+    // Below the limit, the top `remove` values give way to `normal`; nothing changes otherwise.
+    PushResult PutOnTop(std::size_t remove, const std::optional<std::string>& normal);
+
     std::vector<StackText> stack_{StackText{}};
     std::vector<StackText> undo_{StackText{}};
     Listing listing_;

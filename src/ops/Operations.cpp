@@ -41,9 +41,7 @@ void Run(Calculator& calc, const Operation& op, std::string entry) {
     const auto x = ParseNumber(calc.At(calc.Count()));
     const auto y = op.operands == 2 ? ParseNumber(calc.At(calc.Count() - 1)) : Result(0.0);
     const Result r = (x && y) ? op.formula(*y, *x, calc.angle) : std::nullopt;
-    // The result's text is checked before its operands go, so a failure loses nothing.
-    const auto text = r ? ToStackText(*r) : std::nullopt;
-    if (text) calc.ReplaceOperands(static_cast<std::size_t>(op.operands), *text);
+    if (r) calc.ReplaceOperands(static_cast<std::size_t>(op.operands), *r);
     calc.entry.clear();
 }
 
