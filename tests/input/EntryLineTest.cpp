@@ -55,22 +55,6 @@ INSTANTIATE_TEST_SUITE_P(
                     Typing{"12345678901234567890123", {kSign}, "-12345678901234567890123"},
                     Typing{"1234567890123456789012", {kPoint, 5}, "1234567890123456789012."}));
 
-TEST(Enter, PushesAndEmptiesTheEntry) {
-    Calculator calc;
-    calc.entry = "007";
-    Enter(calc);
-    EXPECT_EQ(calc.Values(), Texts({"7"}));
-    EXPECT_EQ(calc.entry, "");
-    Enter(calc);  // empty entry duplicates
-    EXPECT_EQ(calc.Values(), Texts({"7", "7"}));
-    calc.entry = ".";
-    Enter(calc);
-    EXPECT_EQ(calc.Top(), "0");
-    EnterPi(calc);
-    Enter(calc);
-    EXPECT_EQ(calc.Top(), "3.14159265358979");
-}
-
 TEST(Enter, OnAnEmptyStackWithNoEntryOnlyEmptiesTheSnapshot) {
     Calculator calc;
     calc.PushValue("1");
