@@ -10,51 +10,51 @@ namespace {
 // Values of the usual widths: a few short, most of 15 significant digits.
 void Fill(Calculator& calc, std::size_t count) {
     for (std::size_t i = 0; i < count; ++i) {
-        calc.PushValue(NormalForm(static_cast<double>(i) / 7.0 + 1000));
+        calc.push(NormalForm(static_cast<double>(i) / 7.0 + 1000));
     }
 }
 
-void BM_PushTypedText(benchmark::State& state) {
+void PushTypedText(benchmark::State& state) {
     Calculator calc;
     for (auto _ : state) {
-        calc.PushValue("12345678901234567890123");
-        calc.PopOne();
+        calc.push("12345678901234567890123");
+        calc.removeTop();
     }
 }
-BENCHMARK(BM_PushTypedText);
+BENCHMARK(PushTypedText);
 
-void BM_EnterOnFullStack(benchmark::State& state) {
+void EnterOnFullStack(benchmark::State& state) {
     Calculator calc;
     Fill(calc, 9998);
     for (auto _ : state) {
-        calc.entry = "3.14159265358979";
+        calc.setEntry("3.14159265358979");
         Enter(calc);  // snapshot + push
-        calc.PopOne();
+        calc.removeTop();
     }
 }
-BENCHMARK(BM_EnterOnFullStack);
+BENCHMARK(EnterOnFullStack);
 
-void BM_RotateOnFullStack(benchmark::State& state) {
+void RotateOnFullStack(benchmark::State& state) {
     Calculator calc;
     Fill(calc, 9999);
-    for (auto _ : state) calc.RotateStackPositive();
+    for (auto _ : state) calc.rotateBottomToTop();
 }
-BENCHMARK(BM_RotateOnFullStack);
+BENCHMARK(RotateOnFullStack);
 
-void BM_UndoOnFullStack(benchmark::State& state) {
+void UndoOnFullStack(benchmark::State& state) {
     Calculator calc;
     Fill(calc, 9999);
-    calc.TakeSnapshot();
-    for (auto _ : state) calc.Undo();
+    calc.takeSnapshot();
+    for (auto _ : state) calc.undo();
 }
-BENCHMARK(BM_UndoOnFullStack);
+BENCHMARK(UndoOnFullStack);
 
-void BM_RefreshStackOnFullStack(benchmark::State& state) {
+void RebuildListingOnFullStack(benchmark::State& state) {
     Calculator calc;
     Fill(calc, 9999);
-    for (auto _ : state) calc.RefreshStack();
+    for (auto _ : state) calc.rebuildListing();
 }
-BENCHMARK(BM_RefreshStackOnFullStack);
+BENCHMARK(RebuildListingOnFullStack);
 
 }  // namespace
 }  // namespace orvane

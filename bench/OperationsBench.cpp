@@ -7,21 +7,21 @@
 namespace orvane {
 namespace {
 
-using Op = void (*)(Calculator&, std::string);
+using Op = void (*)(Calculator&, const std::string&);
 
 // One operation with its operands on a stack of `depth` values; Undo puts them back
 // outside the timing, so every round computes the same thing.
 void RunOp(benchmark::State& state, Op op, const char* y, const char* x) {
     Calculator calc;
     const auto depth = static_cast<std::size_t>(state.range(0));
-    for (std::size_t i = 2; i < depth; ++i) calc.PushValue(NormalForm(i / 7.0));
-    calc.PushValue(y);
-    calc.PushValue(x);
-    calc.angle = AngleMode::Degrees;
+    for (std::size_t i = 2; i < depth; ++i) calc.push(NormalForm(i / 7.0));
+    calc.push(y);
+    calc.push(x);
+    calc.setAngle(AngleMode::Degrees);
     for (auto _ : state) {
         op(calc, "");
         state.PauseTiming();
-        calc.Undo();
+        calc.undo();
         state.ResumeTiming();
     }
 }
@@ -30,34 +30,34 @@ void RunOp(benchmark::State& state, Op op, const char* y, const char* x) {
     void BM_##name(benchmark::State& s) { RunOp(s, op, y, x); } \
     BENCHMARK(BM_##name)->Arg(2)->Arg(9999)
 
-ORVANE_OP_BENCH(Add, OpAdd, "10", "4");
-ORVANE_OP_BENCH(Subtract, OpSubtract, "10", "4");
-ORVANE_OP_BENCH(Multiply, OpMultiply, "10", "4");
-ORVANE_OP_BENCH(Divide, OpDivide, "10", "3");
-ORVANE_OP_BENCH(Power, OpPower, "2", "0.5");
-ORVANE_OP_BENCH(Mod, OpMod, "10", "4");
-ORVANE_OP_BENCH(Percent, OpPercent, "200", "15");
-ORVANE_OP_BENCH(Exponential, OpExponential, "3", "12");
-ORVANE_OP_BENCH(ExponentialHuge, OpExponential, "3", "2000000000");
-ORVANE_OP_BENCH(Reciprocal, OpReciprocal, "1", "3");
-ORVANE_OP_BENCH(SquareRoot, OpSquareRoot, "1", "2");
-ORVANE_OP_BENCH(NaturalLog, OpNaturalLog, "1", "2");
-ORVANE_OP_BENCH(PowerOf10, OpPowerOf10, "1", "22");
-ORVANE_OP_BENCH(PowerOf10Huge, OpPowerOf10, "1", "2000000000");
-ORVANE_OP_BENCH(Integer, OpInteger, "1", "-2.5");
-ORVANE_OP_BENCH(Series170, OpSeries, "1", "170");
-ORVANE_OP_BENCH(Sin, OpSin, "1", "30");
-ORVANE_OP_BENCH(Cos, OpCos, "1", "60");
-ORVANE_OP_BENCH(Tan, OpTan, "1", "45");
-ORVANE_OP_BENCH(ArcSin, OpArcSin, "1", "0.5");
-ORVANE_OP_BENCH(ArcCos, OpArcCos, "1", "0.5");
-ORVANE_OP_BENCH(ArcTan, OpArcTan, "1", "0.5");
+ORVANE_OP_BENCH(Add, ops::Add, "10", "4");
+ORVANE_OP_BENCH(Subtract, ops::Subtract, "10", "4");
+ORVANE_OP_BENCH(Multiply, ops::Multiply, "10", "4");
+ORVANE_OP_BENCH(Divide, ops::Divide, "10", "3");
+ORVANE_OP_BENCH(Power, ops::Power, "2", "0.5");
+ORVANE_OP_BENCH(Mod, ops::Mod, "10", "4");
+ORVANE_OP_BENCH(Percent, ops::Percent, "200", "15");
+ORVANE_OP_BENCH(Exponential, ops::Exponential, "3", "12");
+ORVANE_OP_BENCH(ExponentialHuge, ops::Exponential, "3", "2000000000");
+ORVANE_OP_BENCH(Reciprocal, ops::Reciprocal, "1", "3");
+ORVANE_OP_BENCH(SquareRoot, ops::SquareRoot, "1", "2");
+ORVANE_OP_BENCH(NaturalLog, ops::NaturalLog, "1", "2");
+ORVANE_OP_BENCH(PowerOf10, ops::PowerOf10, "1", "22");
+ORVANE_OP_BENCH(PowerOf10Huge, ops::PowerOf10, "1", "2000000000");
+ORVANE_OP_BENCH(Integer, ops::Integer, "1", "-2.5");
+ORVANE_OP_BENCH(Series170, ops::Factorial, "1", "170");
+ORVANE_OP_BENCH(Sin, ops::Sin, "1", "30");
+ORVANE_OP_BENCH(Cos, ops::Cos, "1", "60");
+ORVANE_OP_BENCH(Tan, ops::Tan, "1", "45");
+ORVANE_OP_BENCH(ArcSin, ops::ArcSin, "1", "0.5");
+ORVANE_OP_BENCH(ArcCos, ops::ArcCos, "1", "0.5");
+ORVANE_OP_BENCH(ArcTan, ops::ArcTan, "1", "0.5");
 
-void BM_Random(benchmark::State& state) {
+void Random(benchmark::State& state) {
     Calculator calc;
-    for (auto _ : state) OpRandom(calc);
+    for (auto _ : state) ops::RandomIntoEntry(calc);
 }
-BENCHMARK(BM_Random);
+BENCHMARK(Random);
 
 }  // namespace
 }  // namespace orvane

@@ -14,26 +14,26 @@ std::filesystem::path BenchFile() {
 
 Calculator FullStack() {
     Calculator calc;
-    for (int i = 0; i < 9999; ++i) calc.PushValue(NormalForm(i / 7.0 + 1000));
+    for (int i = 0; i < 9999; ++i) calc.push(NormalForm(i / 7.0 + 1000));
     return calc;
 }
 
-void BM_Save9999(benchmark::State& state) {
+void Save9999(benchmark::State& state) {
     const Calculator calc = FullStack();
     const auto file = BenchFile();
-    for (auto _ : state) benchmark::DoNotOptimize(SaveStackFile(calc, file));
+    for (auto _ : state) benchmark::DoNotOptimize(SaveStack(calc, file));
     std::filesystem::remove(file);
 }
-BENCHMARK(BM_Save9999)->Unit(benchmark::kMillisecond);
+BENCHMARK(Save9999)->Unit(benchmark::kMillisecond);
 
-void BM_Load9999(benchmark::State& state) {
+void Load9999(benchmark::State& state) {
     const auto file = BenchFile();
-    SaveStackFile(FullStack(), file);
+    SaveStack(FullStack(), file);
     Calculator calc;
-    for (auto _ : state) benchmark::DoNotOptimize(LoadStackFile(calc, file));
+    for (auto _ : state) benchmark::DoNotOptimize(LoadStack(calc, file));
     std::filesystem::remove(file);
 }
-BENCHMARK(BM_Load9999)->Unit(benchmark::kMillisecond);
+BENCHMARK(Load9999)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace orvane

@@ -24,40 +24,40 @@ const std::filesystem::path& TempFile() {
 }
 
 void CheckInvariants(const Calculator& calc) {
-    for (const auto& v : calc.Values()) {
+    for (const auto& v : calc.values()) {
         FUZZ_CHECK(IsNumberText(v));
     }
     const auto& rows = calc.listing().rows;
     FUZZ_CHECK(rows.empty() || rows.size() == 11);
-    FUZZ_CHECK(calc.listing().countLabel == "Stack: " + std::to_string(calc.Count()));
+    FUZZ_CHECK(calc.listing().countLabel == "Stack: " + std::to_string(calc.count()));
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     struct Fixed : RandomSource {
-        double NextUnit() override { return 0.8125; }
+        double nextUnit() override { return 0.8125; }
     };
     Calculator calc(std::make_unique<Fixed>());
     std::string clipboard;
     for (std::size_t i = 0; i < size; ++i) {
         const std::uint8_t b = data[i];
         if (b < 45) {
-            ImgBtn_MouseUp(calc, static_cast<int>(b) - 1);
+            PressKey(calc, static_cast<int>(b) - 1);
         } else {
             switch (b % 8) {
                 case 0: {
-                    calc.Undo();
-                    const auto once = calc.Values();
-                    calc.Undo();
-                    FUZZ_CHECK(calc.Values() == once);
+                    calc.undo();
+                    const auto once = calc.values();
+                    calc.undo();
+                    FUZZ_CHECK(calc.values() == once);
                     break;
                 }
                 case 1:
-                    ImgBtn_MouseUp(calc, 20);
+                    PressKey(calc, 20);
                     break;  // Clear stack
                 case 2:
-                    clipboard = std::string(calc.Top());
+                    clipboard = std::string(calc.top());
                     break;  // Copy
                 case 3: {   // Paste the next few bytes
                     const std::size_t n = std::min<std::size_t>(b % 16, size - i - 1);
@@ -70,14 +70,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     PasteIntoEntry(calc, clipboard);
                     break;
                 case 5:
-                    calc.angle = b & 8 ? AngleMode::Degrees : AngleMode::Radians;
+                    calc.setAngle(b & 8 ? AngleMode::Degrees : AngleMode::Radians);
                     break;
                 case 6:
-                    SaveStackFile(calc, TempFile());
+                    SaveStack(calc, TempFile());
                     break;
                 case 7:
-                    LoadStackFile(calc, TempFile());
-                    calc.RefreshStack();
+                    LoadStack(calc, TempFile());
+                    calc.rebuildListing();
                     break;
             }
         }

@@ -12,21 +12,21 @@ using namespace orvane;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Calculator calc;
-    calc.PushValue("5");
-    calc.PushValue("6");
-    calc.DropLast();  // stack 5, undo copy 5, 6
-    const auto before = calc.Values();
-    const auto undoBefore = calc.UndoValues();
+    calc.push("5");
+    calc.push("6");
+    calc.drop();  // stack 5, undo copy 5, 6
+    const auto before = calc.values();
+    const auto undoBefore = calc.undoValues();
 
     const bool loaded =
         ApplyStackFileText(calc, std::string_view(reinterpret_cast<const char*>(data), size));
     if (loaded) {
-        FUZZ_CHECK(calc.UndoValues() == calc.Values());
+        FUZZ_CHECK(calc.undoValues() == calc.values());
     } else {
-        FUZZ_CHECK(calc.Values() == before);
-        FUZZ_CHECK(calc.UndoValues() == undoBefore);
+        FUZZ_CHECK(calc.values() == before);
+        FUZZ_CHECK(calc.undoValues() == undoBefore);
     }
-    for (const auto& v : calc.Values()) FUZZ_CHECK(ToStackText(v) == v);
-    if (!calc.entry.empty()) FUZZ_CHECK(IsNumberText(calc.entry));
+    for (const auto& v : calc.values()) FUZZ_CHECK(ToStackText(v) == v);
+    if (!calc.entry().empty()) FUZZ_CHECK(IsNumberText(calc.entry()));
     return 0;
 }

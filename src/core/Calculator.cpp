@@ -12,7 +12,7 @@ namespace {
 class SeededRandom final : public RandomSource {
   public:
     SeededRandom() : engine_(std::random_device{}()) {}
-    double NextUnit() override {
+    double nextUnit() override {
         // 53 random bits make every double of [0, 1) with that spacing equally likely.
         return static_cast<double>(engine_() >> 11) * 0x1.0p-53;
     }
@@ -33,108 +33,108 @@ std::vector<std::string> Texts(const std::vector<StackText>& stack) {
 std::unique_ptr<RandomSource> MakeSeededRandom() { return std::make_unique<SeededRandom>(); }
 
 Calculator::Calculator(std::unique_ptr<RandomSource> random) : random_(std::move(random)) {
-    InitStack();
-    RefreshStack();
+    clearAll();
+    rebuildListing();
 }
 
-std::vector<std::string> Calculator::Values() const { return Texts(stack_); }
-std::vector<std::string> Calculator::UndoValues() const { return Texts(undo_); }
+std::vector<std::string> Calculator::values() const { return Texts(stack_); }
+std::vector<std::string> Calculator::undoValues() const { return Texts(undo_); }
 
-PushResult Calculator::PushValue(std::string_view text) {
-    if (text.empty() && Top().empty()) return PushResult::Ignored;
+PushResult Calculator::push(std::string_view text) {
+    if (text.empty() && top().empty()) return PushResult::Ignored;
     if (text == ".") text = "0";
-    return PutOnTop(0, ToStackText(text.empty() ? Top() : text));
+    return putOnTop(0, ToStackText(text.empty() ? top() : text));
 }
 
-PushResult Calculator::ReplaceOperands(std::size_t k, double result) {
-    return PutOnTop(std::min(k, Count()), ToStackText(result));
+PushResult Calculator::replaceOperands(std::size_t k, double result) {
+    return putOnTop(std::min(k, count()), ToStackText(result));
 }
 
-PushResult Calculator::PutOnTop(std::size_t remove, const std::optional<std::string>& normal) {
-    if (Count() - remove >= kMaxValues) {
+PushResult Calculator::putOnTop(std::size_t remove, const std::optional<std::string>& normal) {
+    if (count() - remove >= kMaxValues) {
         stackFullWarning_ = true;
         return PushResult::StackFull;
     }
     if (!normal) return PushResult::NotANumber;
     stack_.resize(stack_.size() - remove);
-    stack_.push_back(*StackText::From(*normal));
-    RefreshStack();
+    stack_.push_back(*StackText::from(*normal));
+    rebuildListing();
     return PushResult::Pushed;
 }
 
-void Calculator::PopOne() {
-    if (Count() >= 1) stack_.pop_back();
+void Calculator::removeTop() {
+    if (count() >= 1) stack_.pop_back();
 }
 
-void Calculator::DropLast() {
-    if (Count() == 0) return;
-    TakeSnapshot();
-    PopOne();
-    RefreshStack();
+void Calculator::drop() {
+    if (count() == 0) return;
+    takeSnapshot();
+    removeTop();
+    rebuildListing();
 }
 
-void Calculator::ExtractLast() {
-    if (Count() == 0) return;
-    TakeSnapshot();
-    entry = std::string(Top());
-    PopOne();
-    RefreshStack();
+void Calculator::extractTop() {
+    if (count() == 0) return;
+    takeSnapshot();
+    entry_ = std::string(top());
+    removeTop();
+    rebuildListing();
 }
 
-void Calculator::SwapLast() {
-    if (Count() < 2) return;
-    std::swap(stack_[Count() - 1], stack_[Count()]);
-    RefreshStack();
+void Calculator::swapTopTwo() {
+    if (count() < 2) return;
+    std::swap(stack_[count() - 1], stack_[count()]);
+    rebuildListing();
 }
 
-void Calculator::RotateStackPositive() {
-    if (Count() < 2) return;
+void Calculator::rotateBottomToTop() {
+    if (count() < 2) return;
     std::rotate(stack_.begin() + 1, stack_.begin() + 2, stack_.end());
-    RefreshStack();
+    rebuildListing();
 }
 
-void Calculator::RotateStackNegative() {
-    if (Count() < 2) return;
+void Calculator::rotateTopToBottom() {
+    if (count() < 2) return;
     std::rotate(stack_.begin() + 1, stack_.end() - 1, stack_.end());
-    RefreshStack();
+    rebuildListing();
 }
 
-void Calculator::InitStack() {
+void Calculator::clearAll() {
     stack_.resize(1);
-    entry.clear();
+    entry_.clear();
     listing_.rows.clear();
-    listing_.countLabel = CountLabel(Count());
+    listing_.countLabel = CountLabel(count());
 }
 
-void Calculator::Undo() {
+void Calculator::undo() {
     stack_ = undo_;
-    entry.clear();
-    RefreshStack();
+    entry_.clear();
+    rebuildListing();
 }
 
-void Calculator::RefreshStack() {
-    const std::size_t n = Count();
+void Calculator::rebuildListing() {
+    const std::size_t n = count();
     listing_.rows.assign(n < kListingRows ? kListingRows - n : 0, std::string());
     const std::size_t first = n >= kListingRows ? n - kListingRows + 1 : 1;
     for (std::size_t i = first; i <= n; ++i) {
-        listing_.rows.push_back(std::to_string(n - i + 1) + ":      " + ShownValue(At(i)));
+        listing_.rows.push_back(std::to_string(n - i + 1) + ":      " + ShownValue(at(i)));
     }
     listing_.countLabel = CountLabel(n);
 }
 
-bool Calculator::ReplaceTop(std::string_view text) {
-    const auto t = StackText::From(text);
-    if (Count() == 0 || !t) return false;
+bool Calculator::replaceTopText(std::string_view text) {
+    const auto t = StackText::from(text);
+    if (count() == 0 || !t) return false;
     stack_.back() = *t;
     return true;
 }
 
-void Calculator::ReplaceAll(std::vector<StackText> values) {
+void Calculator::replaceAll(std::vector<StackText> values) {
     stack_.assign(1, StackText{});
     stack_.insert(stack_.end(), values.begin(), values.end());
     undo_ = stack_;
 }
 
-bool Calculator::TakeStackFullWarning() { return std::exchange(stackFullWarning_, false); }
+bool Calculator::takeStackFullWarning() { return std::exchange(stackFullWarning_, false); }
 
 }  // namespace orvane

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/Listing.h"
@@ -24,11 +25,11 @@ enum class PushResult {
     NotANumber,  // conversion failure: nothing stored
 };
 
-// Where OpRandom's numbers come from; tests pass a fixed one.
+// Where ops::RandomIntoEntry's numbers come from; tests pass a fixed one.
 class RandomSource {
   public:
     virtual ~RandomSource() = default;
-    virtual double NextUnit() = 0;  // uniform on [0, 1)
+    virtual double nextUnit() = 0;  // uniform on [0, 1)
 };
 
 // A generator seeded once from a nondeterministic source, so two runs differ.
@@ -40,47 +41,51 @@ class Calculator {
 
     explicit Calculator(std::unique_ptr<RandomSource> random = MakeSeededRandom());
 
-    // The entry line's text (the number being composed).
-    std::string entry;
-    AngleMode angle = AngleMode::Radians;
+    // The entry line's text: the number being composed.
+    const std::string& entry() const { return entry_; }
+    void setEntry(std::string text) { entry_ = std::move(text); }
+    AngleMode angle() const { return angle_; }
+    void setAngle(AngleMode mode) { angle_ = mode; }
 
-    std::size_t Count() const { return stack_.size() - 1; }
-    // Element i, 1 = bottom, Count() = top; element 0 is the empty sentinel.
-    std::string_view At(std::size_t element) const { return stack_[element].view(); }
-    std::string_view Top() const { return stack_.back().view(); }
-    std::vector<std::string> Values() const;  // bottom first
-    std::vector<std::string> UndoValues() const;
+    std::size_t count() const { return stack_.size() - 1; }
+    // Element i, 1 = bottom, count() = top; element 0 is the empty sentinel.
+    std::string_view at(std::size_t element) const { return stack_[element].view(); }
+    std::string_view top() const { return stack_.back().view(); }
+    std::vector<std::string> values() const;  // bottom first
+    std::vector<std::string> undoValues() const;
 
-    PushResult PushValue(std::string_view text);
-    void PopOne();
-    void DropLast();
-    void ExtractLast();
-    void SwapLast();
-    void RotateStackPositive();
-    void RotateStackNegative();
-    void InitStack();
-    void TakeSnapshot() { undo_ = stack_; }
-    void Undo();
-    void RefreshStack();
+    PushResult push(std::string_view text);
+    void removeTop();
+    void drop();
+    void extractTop();
+    void swapTopTwo();
+    void rotateBottomToTop();
+    void rotateTopToBottom();
+    void clearAll();
+    void takeSnapshot() { undo_ = stack_; }
+    void undo();
+    void rebuildListing();
 
     // For the operations: the top k values replaced by a result. Refused, with nothing
     // changed, when the result has no stack text or the stack would still hold 9999 or more
     // (possible after loading a larger file), so operands are never lost.
-    PushResult ReplaceOperands(std::size_t k, double result);
+    PushResult replaceOperands(std::size_t k, double result);
     // For the sign key: the top's text replaced as text, not recomputed.
-    bool ReplaceTop(std::string_view text);
+    bool replaceTopText(std::string_view text);
     // For the stack file: the whole stack and its undo copy become `values`.
-    void ReplaceAll(std::vector<StackText> values);
+    void replaceAll(std::vector<StackText> values);
 
     const Listing& listing() const { return listing_; }
     // True once after a push met a full stack; the window shows "Stack is full." for it.
-    bool TakeStackFullWarning();
-    double NextRandom() { return random_->NextUnit(); }
+    bool takeStackFullWarning();
+    double nextRandom() { return random_->nextUnit(); }
 
   private:
     // Below the limit, the top `remove` values give way to `normal`; nothing changes otherwise.
-    PushResult PutOnTop(std::size_t remove, const std::optional<std::string>& normal);
+    PushResult putOnTop(std::size_t remove, const std::optional<std::string>& normal);
 
+    std::string entry_;
+    AngleMode angle_ = AngleMode::Radians;
     std::vector<StackText> stack_{StackText{}};
     std::vector<StackText> undo_{StackText{}};
     Listing listing_;

@@ -17,7 +17,7 @@ class StackText {
     StackText() = default;
 
     // Fails for a text longer than kCapacity.
-    static std::optional<StackText> From(std::string_view text) {
+    static std::optional<StackText> from(std::string_view text) {
         if (text.size() > kCapacity) return std::nullopt;
         StackText t;
         t.size_ = static_cast<std::uint8_t>(text.size());

@@ -4,38 +4,39 @@
 
 namespace orvane {
 
-bool HasDecimalPoint(std::string_view s) { return s.find('.') != std::string_view::npos; }
+bool HasPoint(std::string_view s) { return s.find('.') != std::string_view::npos; }
 
 void AppendDigit(Calculator& calc, int digit) {
-    if (digit < 0 || digit > 9 || calc.entry.size() >= kEntryTypingLimit) return;
-    calc.entry.push_back(static_cast<char>('0' + digit));
+    if (digit < 0 || digit > 9 || calc.entry().size() >= kEntryTypingLimit) return;
+    calc.setEntry(calc.entry() + static_cast<char>('0' + digit));
 }
 
 void AppendDecimalPoint(Calculator& calc) {
-    if (calc.entry.size() >= kEntryTypingLimit || HasDecimalPoint(calc.entry)) return;
-    calc.entry.push_back('.');
+    if (calc.entry().size() >= kEntryTypingLimit || HasPoint(calc.entry())) return;
+    calc.setEntry(calc.entry() + '.');
 }
 
 void DeleteLastCharacter(Calculator& calc) {
-    if (!calc.entry.empty()) calc.entry.pop_back();
+    const std::string& e = calc.entry();
+    if (!e.empty()) calc.setEntry(e.substr(0, e.size() - 1));
 }
 
 void ClearOrDrop(Calculator& calc) {
-    if (!calc.entry.empty()) {
-        calc.entry.clear();
+    if (!calc.entry().empty()) {
+        calc.setEntry("");
         return;
     }
-    calc.TakeSnapshot();
-    calc.PopOne();
-    calc.RefreshStack();
+    calc.takeSnapshot();
+    calc.removeTop();
+    calc.rebuildListing();
 }
 
 void Enter(Calculator& calc) {
-    calc.TakeSnapshot();
-    switch (calc.PushValue(calc.entry)) {
+    calc.takeSnapshot();
+    switch (calc.push(calc.entry())) {
         case PushResult::Pushed:
         case PushResult::Ignored:
-            calc.entry.clear();
+            calc.setEntry("");
             break;
         case PushResult::StackFull:   // kept, so the number is not lost
         case PushResult::NotANumber:  // kept, so the user can correct it
@@ -43,30 +44,26 @@ void Enter(Calculator& calc) {
     }
 }
 
-void EnterPi(Calculator& calc) { calc.entry = std::string(kPiText); }
+void EnterPi(Calculator& calc) { calc.setEntry(std::string(kPiText)); }
 
-void ChangeSign(Calculator& calc) {
-    std::string& e = calc.entry;
+void ToggleSign(Calculator& calc) {
+    const std::string& e = calc.entry();
     if (!e.empty()) {
-        if (e.front() == '-') {
-            e.erase(0, 1);
-        } else {
-            e.insert(e.begin(), '-');
-        }
+        calc.setEntry(e.front() == '-' ? e.substr(1) : '-' + e);
         return;
     }
-    if (calc.Count() == 0) return;
-    calc.TakeSnapshot();
-    const std::string_view top = calc.Top();
+    if (calc.count() == 0) return;
+    calc.takeSnapshot();
+    const std::string_view top = calc.top();
     const std::string changed =
         top.front() == '-' ? std::string(top.substr(1)) : std::string("-").append(top);
-    calc.ReplaceTop(changed);
-    calc.RefreshStack();
+    calc.replaceTopText(changed);
+    calc.rebuildListing();
 }
 
 void ResetStack(Calculator& calc) {
-    calc.TakeSnapshot();
-    calc.InitStack();
+    calc.takeSnapshot();
+    calc.clearAll();
 }
 
 bool PasteIntoEntry(Calculator& calc, std::string_view clipboard) {
@@ -75,7 +72,7 @@ bool PasteIntoEntry(Calculator& calc, std::string_view clipboard) {
     if (first == std::string_view::npos) return false;
     const auto text = clipboard.substr(first, clipboard.find_last_not_of(kBlanks) - first + 1);
     if (!IsNumberText(text)) return false;
-    calc.entry = std::string(text);
+    calc.setEntry(std::string(text));
     return true;
 }
 

@@ -11,7 +11,7 @@ namespace orvane {
 inline constexpr std::size_t kEntryTypingLimit = 23;
 inline constexpr std::string_view kPiText = "3.14159265358979";
 
-bool HasDecimalPoint(std::string_view s);
+bool HasPoint(std::string_view s);
 
 void AppendDigit(Calculator& calc, int digit);
 void AppendDecimalPoint(Calculator& calc);
@@ -19,7 +19,7 @@ void DeleteLastCharacter(Calculator& calc);
 void ClearOrDrop(Calculator& calc);
 void Enter(Calculator& calc);
 void EnterPi(Calculator& calc);
-void ChangeSign(Calculator& calc);
+void ToggleSign(Calculator& calc);
 // The reset key: a snapshot first, so Undo brings the stack back.
 void ResetStack(Calculator& calc);
 

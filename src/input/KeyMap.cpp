@@ -35,8 +35,8 @@ constexpr auto kKeyMap = [] {
         {190, 10},  // period
     }};
     for (int d = 0; d <= 9; ++d) {
-        map[static_cast<std::size_t>(19 + d)] = {48 + d, d};  // digit row
-        map[static_cast<std::size_t>(29 + d)] = {96 + d, d};  // numeric keypad
+        map[static_cast<std::size_t>(d) + 19] = {48 + d, d};  // digit row
+        map[static_cast<std::size_t>(d) + 29] = {96 + d, d};  // numeric keypad
     }
     std::sort(map.begin(), map.end(), [](auto a, auto b) { return a.virtualKey < b.virtualKey; });
     return map;
@@ -51,10 +51,10 @@ std::optional<int> KeypadIndexForKey(int virtualKey) {
     return it->index;
 }
 
-Outcome CatchKey_KeyDown(Calculator& calc, int virtualKey) {
+Outcome KeyDown(Calculator& calc, int virtualKey) {
     const auto index = KeypadIndexForKey(virtualKey);
     if (!index) return {};
-    return ImgBtn_MouseUp(calc, *index);
+    return PressKey(calc, *index);
 }
 
 }  // namespace orvane

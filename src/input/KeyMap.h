@@ -11,6 +11,6 @@ namespace orvane {
 std::optional<int> KeypadIndexForKey(int virtualKey);
 
 // A key press: the mapped key's action, as if it had been clicked.
-Outcome CatchKey_KeyDown(Calculator& calc, int virtualKey);
+Outcome KeyDown(Calculator& calc, int virtualKey);
 
 }  // namespace orvane

@@ -11,17 +11,19 @@ void Digit(Calculator& c) {
     AppendDigit(c, D);
 }
 
-// Operation keys receive the entry text as it stands at the press.
-template <void (*Op)(Calculator&, std::string)>
+// Operation keys receive the entry text as it stands at the press: a copy, since the
+// operation rewrites the entry line.
+template <void (*Operation)(Calculator&, const std::string&)>
 void WithEntry(Calculator& c) {
-    Op(c, c.entry);
+    const std::string entry = c.entry();
+    Operation(c, entry);
 }
 
-void Drop(Calculator& c) { c.DropLast(); }
-void Extract(Calculator& c) { c.ExtractLast(); }
-void Swap(Calculator& c) { c.SwapLast(); }
-void RotatePositive(Calculator& c) { c.RotateStackPositive(); }
-void RotateNegative(Calculator& c) { c.RotateStackNegative(); }
+void Drop(Calculator& c) { c.drop(); }
+void Extract(Calculator& c) { c.extractTop(); }
+void Swap(Calculator& c) { c.swapTopTwo(); }
+void RotatePositive(Calculator& c) { c.rotateBottomToTop(); }
+void RotateNegative(Calculator& c) { c.rotateTopToBottom(); }
 
 using enum KeyColour;
 
@@ -38,48 +40,48 @@ constexpr std::array<KeypadKey, kKeypadKeys> kKeys{{
     {9, "9", "9", 1, 4, false, LightGrey, Digit<9>},
     {10, ".", "Decimal", 4, 4, false, LightGrey, AppendDecimalPoint},
     {11, "AC", "Clear display / Drop last value", 0, 3, false, Red, ClearOrDrop},
-    {12, "Ln", "Natural Logarithm", 6, 4, false, DarkGrey, WithEntry<OpNaturalLog>},
+    {12, "Ln", "Natural Logarithm", 6, 4, false, DarkGrey, WithEntry<ops::NaturalLog>},
     {13, "Del", "Delete last digit in display", 0, 2, false, Red, DeleteLastCharacter},
     {14, "Enter", "Enter (Shortcut: ENTER)", 4, 5, true, Orange, Enter},
     {15, "Swap", "Swap last values (Shortcut: UP)", 2, 0, true, Orange, Swap},
-    {16, "+", "Add", 3, 5, false, Brown, WithEntry<OpAdd>},
-    {17, "\u2212", "Substract", 2, 5, false, Brown, WithEntry<OpSubtract>},
-    {18, "\u00D7", "Multiply", 1, 5, false, Brown, WithEntry<OpMultiply>},
-    {19, "\u00F7", "Divide", 0, 5, false, Brown, WithEntry<OpDivide>},
+    {16, "+", "Add", 3, 5, false, Brown, WithEntry<ops::Add>},
+    {17, "\u2212", "Substract", 2, 5, false, Brown, WithEntry<ops::Subtract>},
+    {18, "\u00D7", "Multiply", 1, 5, false, Brown, WithEntry<ops::Multiply>},
+    {19, "\u00F7", "Divide", 0, 5, false, Brown, WithEntry<ops::Divide>},
     {20, "C", "Reset stack (Shortcut: R)", 0, 4, false, Red, ResetStack},
     {21, "Extract", "Extract last value (Shortcut: DOWN)", 4, 0, true, Orange, Extract},
     {22, "Rotate +", "Rotate stack positive (Shortcut: RIGHT)", 0, 0, true, Orange, RotatePositive},
     {23, "Rotate \u2212", "Rotate stack negative (Shortcut: LEFT)", 1, 0, true, Orange,
      RotateNegative},
     {24, "\u03C0", "Pi (Shortcut: P)", 5, 3, false, DarkGrey, EnterPi},
-    {25, "\u00B1", "Positive / Negative (Shortcut: N)", 4, 2, false, LightGrey, ChangeSign},
-    {26, "1/x", "Reciprocal", 1, 6, false, DarkGrey, WithEntry<OpReciprocal>},
-    {27, "%", "Percent", 0, 6, false, DarkGrey, WithEntry<OpPercent>},
-    {28, "\u221Ax", "Square root", 3, 6, false, DarkGrey, WithEntry<OpSquareRoot>},
-    {29, "x\u207F", "Power", 2, 6, false, DarkGrey, WithEntry<OpPower>},
+    {25, "\u00B1", "Positive / Negative (Shortcut: N)", 4, 2, false, LightGrey, ToggleSign},
+    {26, "1/x", "Reciprocal", 1, 6, false, DarkGrey, WithEntry<ops::Reciprocal>},
+    {27, "%", "Percent", 0, 6, false, DarkGrey, WithEntry<ops::Percent>},
+    {28, "\u221Ax", "Square root", 3, 6, false, DarkGrey, WithEntry<ops::SquareRoot>},
+    {29, "x\u207F", "Power", 2, 6, false, DarkGrey, WithEntry<ops::Power>},
     {30, "Drop", "Drop last value", 3, 0, true, Orange, Drop},
-    {31, "Exp", "Exponential", 5, 5, false, DarkGrey, WithEntry<OpExponential>},
-    {32, "Int", "Convert to integer (Shortcut: I)", 6, 6, false, DarkGrey, WithEntry<OpInteger>},
-    {33, "Mod", "Mod", 5, 6, false, DarkGrey, WithEntry<OpMod>},
-    {34, "Sin", "Sin", 5, 0, false, DarkGrey, WithEntry<OpSin>},
-    {35, "Cos", "Cos", 5, 1, false, DarkGrey, WithEntry<OpCos>},
-    {36, "Tan", "Tan", 5, 2, false, DarkGrey, WithEntry<OpTan>},
-    {37, "Sin\u207B\u00B9", "Inverse Sin", 6, 0, false, DarkGrey, WithEntry<OpArcSin>},
-    {38, "Cos\u207B\u00B9", "Inverse Cos", 6, 1, false, DarkGrey, WithEntry<OpArcCos>},
-    {39, "Tan\u207B\u00B9", "Inverse Tan", 6, 2, false, DarkGrey, WithEntry<OpArcTan>},
-    {40, "10\u02E3", "Power of 10", 6, 5, false, DarkGrey, WithEntry<OpPowerOf10>},
-    {41, "x!", "Series", 6, 3, false, DarkGrey, WithEntry<OpSeries>},
-    {42, "Rnd", "Random number", 5, 4, false, DarkGrey, OpRandom},
+    {31, "Exp", "Exponential", 5, 5, false, DarkGrey, WithEntry<ops::Exponential>},
+    {32, "Int", "Convert to integer (Shortcut: I)", 6, 6, false, DarkGrey, WithEntry<ops::Integer>},
+    {33, "Mod", "Mod", 5, 6, false, DarkGrey, WithEntry<ops::Mod>},
+    {34, "Sin", "Sin", 5, 0, false, DarkGrey, WithEntry<ops::Sin>},
+    {35, "Cos", "Cos", 5, 1, false, DarkGrey, WithEntry<ops::Cos>},
+    {36, "Tan", "Tan", 5, 2, false, DarkGrey, WithEntry<ops::Tan>},
+    {37, "Sin\u207B\u00B9", "Inverse Sin", 6, 0, false, DarkGrey, WithEntry<ops::ArcSin>},
+    {38, "Cos\u207B\u00B9", "Inverse Cos", 6, 1, false, DarkGrey, WithEntry<ops::ArcCos>},
+    {39, "Tan\u207B\u00B9", "Inverse Tan", 6, 2, false, DarkGrey, WithEntry<ops::ArcTan>},
+    {40, "10\u02E3", "Power of 10", 6, 5, false, DarkGrey, WithEntry<ops::PowerOf10>},
+    {41, "x!", "Series", 6, 3, false, DarkGrey, WithEntry<ops::Factorial>},
+    {42, "Rnd", "Random number", 5, 4, false, DarkGrey, ops::RandomIntoEntry},
 }};
 
 }  // namespace
 
 std::span<const KeypadKey, kKeypadKeys> Keypad() { return kKeys; }
 
-Outcome ImgBtn_MouseUp(Calculator& calc, int index) {
+Outcome PressKey(Calculator& calc, int index) {
     if (index < 0 || index >= kKeypadKeys) return {};
     kKeys[static_cast<std::size_t>(index)].action(calc);
-    return {calc.TakeStackFullWarning()};
+    return {calc.takeStackFullWarning()};
 }
 
 }  // namespace orvane

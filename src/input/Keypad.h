@@ -24,6 +24,7 @@ struct KeypadKey {
 };
 
 inline constexpr int kKeypadKeys = 43;
+inline constexpr int kResetKey = 20;  // also the menu's "&Clear stack"
 
 // The table, in index order: Keypad()[i].index == i.
 std::span<const KeypadKey, kKeypadKeys> Keypad();
@@ -34,6 +35,6 @@ struct Outcome {
 };
 
 // Carries out the action of key `index`; an index outside 0-42 does nothing.
-Outcome ImgBtn_MouseUp(Calculator& calc, int index);
+Outcome PressKey(Calculator& calc, int index);
 
 }  // namespace orvane

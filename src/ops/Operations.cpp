@@ -1,7 +1,6 @@
 #include "ops/Operations.h"
 
 #include <cmath>
-#include <utility>
 
 #include "core/NumberText.h"
 #include "ops/Numeric.h"
@@ -20,30 +19,32 @@ struct Operation {
 };
 
 // The operation template, written once for all twenty calculating keys.
-void Run(Calculator& calc, const Operation& op, std::string entry) {
-    calc.TakeSnapshot();
+void Run(Calculator& calc, const Operation& op, const std::string& entry) {
+    calc.takeSnapshot();
 
-    if (op.operands == 2 && calc.Count() == 0) return;  // the entry stays for later
+    if (op.operands == 2 && calc.count() == 0) return;  // the entry stays for later
     if (!entry.empty()) {
-        switch (calc.PushValue(entry)) {
+        switch (calc.push(entry)) {
             case PushResult::StackFull:
                 return;  // nothing computed on other values than the user gave; entry kept
             case PushResult::NotANumber:
-                calc.entry.clear();
+                calc.setEntry("");
                 return;
             case PushResult::Pushed:
             case PushResult::Ignored:
                 break;
         }
     }
-    if (calc.Count() < static_cast<std::size_t>(op.operands)) return;
+    if (calc.count() < static_cast<std::size_t>(op.operands)) return;
 
-    const auto x = ParseNumber(calc.At(calc.Count()));
-    const auto y = op.operands == 2 ? ParseNumber(calc.At(calc.Count() - 1)) : Result(0.0);
-    const Result r = (x && y) ? op.formula(*y, *x, calc.angle) : std::nullopt;
-    if (r) calc.ReplaceOperands(static_cast<std::size_t>(op.operands), *r);
-    calc.entry.clear();
+    const auto x = ParseNumber(calc.at(calc.count()));
+    const auto y = op.operands == 2 ? ParseNumber(calc.at(calc.count() - 1)) : Result(0.0);
+    const Result r = (x && y) ? op.formula(*y, *x, calc.angle()) : std::nullopt;
+    if (r) calc.replaceOperands(static_cast<std::size_t>(op.operands), *r);
+    calc.setEntry("");
 }
+
+namespace formula {
 
 // Two-operand formulas.
 Result Add(double y, double x, AngleMode) { return Checked(y + x); }
@@ -92,7 +93,7 @@ Result PowerOf10(double, double x, AngleMode) {
     return Checked(std::pow(10.0, x));
 }
 Result Integer(double, double x, AngleMode) { return std::floor(x); }
-Result Series(double, double x, AngleMode) {
+Result Factorial(double, double x, AngleMode) {
     const auto n = RoundTo32(x);
     if (!n || *n < 0) return std::nullopt;
     double r = 1;
@@ -149,29 +150,33 @@ Result ArcTan(double, double x, AngleMode mode) {
     return FromRadians(std::atan(x), mode);
 }
 
+}  // namespace formula
 }  // namespace
 
-void OpAdd(Calculator& c, std::string e) { Run(c, {2, Add}, std::move(e)); }
-void OpSubtract(Calculator& c, std::string e) { Run(c, {2, Subtract}, std::move(e)); }
-void OpMultiply(Calculator& c, std::string e) { Run(c, {2, Multiply}, std::move(e)); }
-void OpDivide(Calculator& c, std::string e) { Run(c, {2, Divide}, std::move(e)); }
-void OpPower(Calculator& c, std::string e) { Run(c, {2, Power}, std::move(e)); }
-void OpMod(Calculator& c, std::string e) { Run(c, {2, Mod}, std::move(e)); }
-void OpPercent(Calculator& c, std::string e) { Run(c, {2, Percent}, std::move(e)); }
-void OpExponential(Calculator& c, std::string e) { Run(c, {2, Exponential}, std::move(e)); }
-void OpReciprocal(Calculator& c, std::string e) { Run(c, {1, Reciprocal}, std::move(e)); }
-void OpSquareRoot(Calculator& c, std::string e) { Run(c, {1, SquareRoot}, std::move(e)); }
-void OpNaturalLog(Calculator& c, std::string e) { Run(c, {1, NaturalLog}, std::move(e)); }
-void OpPowerOf10(Calculator& c, std::string e) { Run(c, {1, PowerOf10}, std::move(e)); }
-void OpInteger(Calculator& c, std::string e) { Run(c, {1, Integer}, std::move(e)); }
-void OpSeries(Calculator& c, std::string e) { Run(c, {1, Series}, std::move(e)); }
-void OpSin(Calculator& c, std::string e) { Run(c, {1, Sin}, std::move(e)); }
-void OpCos(Calculator& c, std::string e) { Run(c, {1, Cos}, std::move(e)); }
-void OpTan(Calculator& c, std::string e) { Run(c, {1, Tan}, std::move(e)); }
-void OpArcSin(Calculator& c, std::string e) { Run(c, {1, ArcSin}, std::move(e)); }
-void OpArcCos(Calculator& c, std::string e) { Run(c, {1, ArcCos}, std::move(e)); }
-void OpArcTan(Calculator& c, std::string e) { Run(c, {1, ArcTan}, std::move(e)); }
+namespace ops {
 
-void OpRandom(Calculator& c) { c.entry = NormalForm(c.NextRandom()); }
+void Add(Calculator& c, const std::string& e) { Run(c, {2, formula::Add}, e); }
+void Subtract(Calculator& c, const std::string& e) { Run(c, {2, formula::Subtract}, e); }
+void Multiply(Calculator& c, const std::string& e) { Run(c, {2, formula::Multiply}, e); }
+void Divide(Calculator& c, const std::string& e) { Run(c, {2, formula::Divide}, e); }
+void Power(Calculator& c, const std::string& e) { Run(c, {2, formula::Power}, e); }
+void Mod(Calculator& c, const std::string& e) { Run(c, {2, formula::Mod}, e); }
+void Percent(Calculator& c, const std::string& e) { Run(c, {2, formula::Percent}, e); }
+void Exponential(Calculator& c, const std::string& e) { Run(c, {2, formula::Exponential}, e); }
+void Reciprocal(Calculator& c, const std::string& e) { Run(c, {1, formula::Reciprocal}, e); }
+void SquareRoot(Calculator& c, const std::string& e) { Run(c, {1, formula::SquareRoot}, e); }
+void NaturalLog(Calculator& c, const std::string& e) { Run(c, {1, formula::NaturalLog}, e); }
+void PowerOf10(Calculator& c, const std::string& e) { Run(c, {1, formula::PowerOf10}, e); }
+void Integer(Calculator& c, const std::string& e) { Run(c, {1, formula::Integer}, e); }
+void Factorial(Calculator& c, const std::string& e) { Run(c, {1, formula::Factorial}, e); }
+void Sin(Calculator& c, const std::string& e) { Run(c, {1, formula::Sin}, e); }
+void Cos(Calculator& c, const std::string& e) { Run(c, {1, formula::Cos}, e); }
+void Tan(Calculator& c, const std::string& e) { Run(c, {1, formula::Tan}, e); }
+void ArcSin(Calculator& c, const std::string& e) { Run(c, {1, formula::ArcSin}, e); }
+void ArcCos(Calculator& c, const std::string& e) { Run(c, {1, formula::ArcCos}, e); }
+void ArcTan(Calculator& c, const std::string& e) { Run(c, {1, formula::ArcTan}, e); }
 
+void RandomIntoEntry(Calculator& c) { c.setEntry(NormalForm(c.nextRandom())); }
+
+}  // namespace ops
 }  // namespace orvane

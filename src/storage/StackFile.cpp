@@ -26,7 +26,7 @@ class FieldReader {
   public:
     explicit FieldReader(std::string_view text) : text_(text) {}
 
-    std::optional<std::string_view> Next() {
+    std::optional<std::string_view> next() {
         if (pos_ >= text_.size()) return std::nullopt;
         auto end = text_.find('\n', pos_);
         if (end == std::string_view::npos) end = text_.size();
@@ -58,21 +58,21 @@ std::optional<std::size_t> ParseCount(std::string_view field) {
 
 std::string StackFileText(const Calculator& calc) {
     std::string out;
-    out.reserve(32 + calc.entry.size() + calc.Count() * 24);
-    out += PrintForm(calc.angle == AngleMode::Degrees ? 0 : 1);
+    out.reserve(32 + calc.entry().size() + calc.count() * 24);
+    out += PrintForm(calc.angle() == AngleMode::Degrees ? 0 : 1);
     out += kLineEnd;
-    out += calc.entry;
+    out += calc.entry();
     out += kLineEnd;
-    out += PrintForm(calc.Count());
+    out += PrintForm(calc.count());
     out += kLineEnd;
-    for (std::size_t i = 1; i <= calc.Count(); ++i) {
-        out += calc.At(i);
+    for (std::size_t i = 1; i <= calc.count(); ++i) {
+        out += calc.at(i);
         out += kLineEnd;
     }
     return out;
 }
 
-bool SaveStackFile(const Calculator& calc, const std::filesystem::path& file) {
+bool SaveStack(const Calculator& calc, const std::filesystem::path& file) {
     const std::string text = StackFileText(calc);
     std::filesystem::path temporary = file;
     temporary += ".new";
@@ -98,33 +98,33 @@ bool SaveStackFile(const Calculator& calc, const std::filesystem::path& file) {
 bool ApplyStackFileText(Calculator& calc, std::string_view text) {
     FieldReader reader(text);
 
-    const auto mode = reader.Next();
+    const auto mode = reader.next();
     if (!mode) return false;
-    if (*mode == "0") calc.angle = AngleMode::Degrees;
-    if (*mode == "1") calc.angle = AngleMode::Radians;
+    if (*mode == "0") calc.setAngle(AngleMode::Degrees);
+    if (*mode == "1") calc.setAngle(AngleMode::Radians);
 
-    const auto entry = reader.Next();
+    const auto entry = reader.next();
     if (!entry) return false;
-    if (IsNumberText(*entry)) calc.entry = std::string(*entry);
+    if (IsNumberText(*entry)) calc.setEntry(std::string(*entry));
 
-    const auto countField = reader.Next();
+    const auto countField = reader.next();
     const auto count = countField ? ParseCount(*countField) : std::nullopt;
     if (!count) return false;
 
     // Grown as values are read, never reserved from the count: the count is only a claim.
     std::vector<StackText> values;
     for (std::size_t i = 0; i < *count; ++i) {
-        const auto field = reader.Next();
+        const auto field = reader.next();
         if (!field) return false;
         const auto normal = ToStackText(*field);
         if (!normal) return false;
-        values.push_back(*StackText::From(*normal));
+        values.push_back(*StackText::from(*normal));
     }
-    calc.ReplaceAll(std::move(values));
+    calc.replaceAll(std::move(values));
     return true;
 }
 
-bool LoadStackFile(Calculator& calc, const std::filesystem::path& file) {
+bool LoadStack(Calculator& calc, const std::filesystem::path& file) {
     std::error_code ec;
     const auto size = std::filesystem::file_size(file, ec);
     if (ec || size > kMaxFileBytes) return false;

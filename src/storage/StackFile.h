@@ -15,13 +15,13 @@ std::string StackFileText(const Calculator& calc);
 
 // Writes the file whole beside the old one and then replaces it, so a failed save keeps the
 // previous file. Returns whether the new file is in place.
-bool SaveStackFile(const Calculator& calc, const std::filesystem::path& file);
+bool SaveStack(const Calculator& calc, const std::filesystem::path& file);
 
 // Applies a file's text: the angle mode and entry text as soon as they are read, the stack
 // (and its undo copy) only when every value was read. Returns whether the whole load succeeded.
 bool ApplyStackFileText(Calculator& calc, std::string_view text);
 
 // Reads and applies the file; a missing or unreadable file changes nothing.
-bool LoadStackFile(Calculator& calc, const std::filesystem::path& file);
+bool LoadStack(Calculator& calc, const std::filesystem::path& file);
 
 }  // namespace orvane

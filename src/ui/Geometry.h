@@ -12,13 +12,13 @@ constexpr QRect Twips(int left, int top, int width, int height) {
 }
 
 inline constexpr QRect kClientArea = Twips(0, 0, 3975, 5550);
-inline constexpr QRect kListing = Twips(90, 90, 3795, 2175);          // Dsp2
-inline constexpr QRect kIndicatorPanel = Twips(2925, 135, 915, 735);  // PctStack
-inline constexpr QRect kCountLabel = Twips(-135, 0, 1005, 195);       // LblSL, in the panel
-inline constexpr QRect kAngleLabel = Twips(-135, 270, 1005, 195);     // LblRadDeg, in the panel
-inline constexpr QRect kDisplayBar = Twips(90, 2340, 3795, 420);      // ImgDisplay
-inline constexpr QRect kEntryLine = Twips(90, 45, 3660, 330);         // Dsp1, in the bar
-inline constexpr QRect kKeyCatcher = Twips(90, 5670, 3795, 375);      // below the client area
+inline constexpr QRect kListing = Twips(90, 90, 3795, 2175);
+inline constexpr QRect kIndicatorPanel = Twips(2925, 135, 915, 735);
+inline constexpr QRect kCountLabel = Twips(-135, 0, 1005, 195);    // in the panel
+inline constexpr QRect kAngleLabel = Twips(-135, 270, 1005, 195);  // in the panel
+inline constexpr QRect kDisplayBar = Twips(90, 2340, 3795, 420);
+inline constexpr QRect kEntryLine = Twips(90, 45, 3660, 330);     // in the bar
+inline constexpr QRect kKeyCatcher = Twips(90, 5670, 3795, 375);  // below the client area
 
 // The keypad grid: columns every 540 twips from 90, rows every 360 from 2835 with a wider
 // step before the function block; keys overlap their neighbours slightly.

@@ -15,7 +15,7 @@ class KeypadButton : public QAbstractButton {
 
   signals:
     // Any mouse button released over the key, or an accessibility "press".
-    void released(int index);
+    void keyReleased(int index);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,4 +1,4 @@
-// Fmain: the calculator's one window. A thin view: every event goes to the engine by keypad
+// The calculator's one window. A thin view: every event goes to the engine by keypad
 // index or menu command, and the window redraws from the engine's state afterwards.
 #pragma once
 
@@ -34,57 +34,59 @@ class MainWindow : public QMainWindow {
                         std::unique_ptr<RandomSource> random = MakeSeededRandom());
 
     // Test seams: how a box is shown and how a page is opened. Nothing else is replaced.
-    std::function<void(const Notice&)> showNotice;
-    std::function<bool(const QUrl&)> openUrl;
+    void setNoticeShower(std::function<void(const Notice&)> show) { showNotice_ = std::move(show); }
+    void setPageOpener(std::function<bool(const QUrl&)> open) { openPage_ = std::move(open); }
 
     const Calculator& engine() const { return calc_; }
     QWidget* keyCatcher() const;
-    QListWidget* listing() const { return dsp2_; }
-    QLabel* entryLine() const { return dsp1_; }
-    QLabel* countLabel() const { return lblSL_; }
-    QLabel* angleLabel() const { return lblRadDeg_; }
-    QWidget* displayBar() const { return imgDisplay_; }
-    QWidget* indicatorPanel() const { return pctStack_; }
+    QListWidget* listing() const { return listing_; }
+    QLabel* entryLine() const { return entryLine_; }
+    QLabel* countLabel() const { return countLabel_; }
+    QLabel* angleLabel() const { return angleLabel_; }
+    QWidget* displayBar() const { return displayBar_; }
+    QWidget* indicatorPanel() const { return indicatorPanel_; }
     KeypadButton* key(int index) const { return keys_[static_cast<std::size_t>(index)]; }
     QAction* degreesEntry() const { return angle_.degrees; }
     QAction* radiansEntry() const { return angle_.radians; }
 
-    void ImgBtn_MouseUp(int index);
-    void CatchKey_KeyDown(int virtualKey);
-    void MenuReset_Click();
-    void MenuSave_Click();
-    void MenuLoad_Click();
-    void MenuUndo_Click();
-    void MenuCopy_Click();
-    void MenuPaste_Click();
-    void MenuDegrees_Click();
-    void MenuRadians_Click();
-    void MenuWebSite_Click();
-    void MenuFeedback_Click();
-    void MenuAbout_Click();
-    void Form_Click();
-    void Dsp1_Click();
-    void Dsp2_Click();
+    // A keypad key released under the mouse, or a key of the keyboard mapped to one.
+    void pressKey(int index);
+    void keyDown(int virtualKey);
+    // The menu commands.
+    void clearStack();
+    void saveStack();
+    void loadStack();
+    void undo();
+    void copyTop();
+    void pasteIntoEntry();
+    void useDegrees();
+    void useRadians();
+    void openWebSite();
+    void openFeedbackPage();
+    void showAbout();
+    void listingClicked();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void BuildControls(QWidget* client);
-    void Form_Load();
-    void After(Outcome outcome);
-    void Redraw();
-    void FocusCatcher();
+    void buildControls(QWidget* client);
+    void setUpStartState();
+    void showOutcome(Outcome outcome);
+    void redraw();
+    void focusKeyCatcher();
 
+    std::function<void(const Notice&)> showNotice_;
+    std::function<bool(const QUrl&)> openPage_;
     Calculator calc_;
     QString stackFile_;
-    QListWidget* dsp2_ = nullptr;
-    QWidget* pctStack_ = nullptr;
-    QLabel* lblSL_ = nullptr;
-    QLabel* lblRadDeg_ = nullptr;
-    QWidget* imgDisplay_ = nullptr;
-    QLabel* dsp1_ = nullptr;
-    KeyCatcher* catchKey_ = nullptr;
+    QListWidget* listing_ = nullptr;
+    QWidget* indicatorPanel_ = nullptr;
+    QLabel* countLabel_ = nullptr;
+    QLabel* angleLabel_ = nullptr;
+    QWidget* displayBar_ = nullptr;
+    QLabel* entryLine_ = nullptr;
+    KeyCatcher* keyCatcher_ = nullptr;
     std::array<KeypadButton*, kKeypadKeys> keys_{};
     AngleActions angle_{};
 };

@@ -5,10 +5,9 @@
 namespace orvane::ui {
 namespace {
 
-QAction* AddEntry(QMenu* menu, const char* name, const QString& caption, QKeyCombination key,
+QAction* AddEntry(QMenu* menu, const QString& caption, QKeyCombination key,
                   const std::function<void()>& command) {
     QAction* action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
     action->setShortcut(QKeySequence(key));
     QObject::connect(action, &QAction::triggered, action, [command] { command(); });
     return action;
@@ -18,35 +17,28 @@ QAction* AddEntry(QMenu* menu, const char* name, const QString& caption, QKeyCom
 
 AngleActions BuildMenuBar(QMenuBar* bar, const MenuCommands& c) {
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("MenuFile"));
-    AddEntry(file, "MenuReset", QStringLiteral("&Clear stack"), Qt::CTRL | Qt::Key_K, c.reset);
+    AddEntry(file, QStringLiteral("&Clear stack"), Qt::CTRL | Qt::Key_K, c.reset);
     file->addSeparator();
-    AddEntry(file, "MenuSave", QStringLiteral("&Save stack"), Qt::CTRL | Qt::Key_S, c.save);
-    AddEntry(file, "MenuLoad", QStringLiteral("&Load stack"), Qt::CTRL | Qt::Key_L, c.load);
+    AddEntry(file, QStringLiteral("&Save stack"), Qt::CTRL | Qt::Key_S, c.save);
+    AddEntry(file, QStringLiteral("&Load stack"), Qt::CTRL | Qt::Key_L, c.load);
 
     QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
-    edit->setObjectName(QStringLiteral("MenuEdit"));
-    AddEntry(edit, "MenuUndo", QStringLiteral("&Undo"), Qt::CTRL | Qt::Key_Z, c.undo);
+    AddEntry(edit, QStringLiteral("&Undo"), Qt::CTRL | Qt::Key_Z, c.undo);
     edit->addSeparator();
-    AddEntry(edit, "MenuCopy", QStringLiteral("&Copy result to clipboard"), Qt::CTRL | Qt::Key_C,
-             c.copy);
-    AddEntry(edit, "MenuPaste", QStringLiteral("&Paste clipboard to display"), Qt::CTRL | Qt::Key_V,
-             c.paste);
+    AddEntry(edit, QStringLiteral("&Copy result to clipboard"), Qt::CTRL | Qt::Key_C, c.copy);
+    AddEntry(edit, QStringLiteral("&Paste clipboard to display"), Qt::CTRL | Qt::Key_V, c.paste);
 
     QMenu* settings = bar->addMenu(QStringLiteral("Se&ttings"));
-    settings->setObjectName(QStringLiteral("MenuSettings"));
-    AngleActions angle{AddEntry(settings, "MenuDegrees", QStringLiteral("&Degrees"),
-                                Qt::CTRL | Qt::Key_D, c.degrees),
-                       AddEntry(settings, "MenuRadians", QStringLiteral("&Radians"),
-                                Qt::CTRL | Qt::Key_R, c.radians)};
+    AngleActions angle{
+        AddEntry(settings, QStringLiteral("&Degrees"), Qt::CTRL | Qt::Key_D, c.degrees),
+        AddEntry(settings, QStringLiteral("&Radians"), Qt::CTRL | Qt::Key_R, c.radians)};
     angle.degrees->setCheckable(true);
     angle.radians->setCheckable(true);
 
     QMenu* about = bar->addMenu(QStringLiteral("&About..."));
-    about->setObjectName(QStringLiteral("MenuAbout2"));
-    AddEntry(about, "MenuWebSite", QStringLiteral("&Website"), Qt::CTRL | Qt::Key_W, c.website);
-    AddEntry(about, "MenuFeedback", QStringLiteral("&Feedback"), Qt::CTRL | Qt::Key_F, c.feedback);
-    AddEntry(about, "MenuAbout", QStringLiteral("&About"), Qt::CTRL | Qt::Key_A, c.about);
+    AddEntry(about, QStringLiteral("&Website"), Qt::CTRL | Qt::Key_W, c.website);
+    AddEntry(about, QStringLiteral("&Feedback"), Qt::CTRL | Qt::Key_F, c.feedback);
+    AddEntry(about, QStringLiteral("&About"), Qt::CTRL | Qt::Key_A, c.about);
     return angle;
 }
 

@@ -16,49 +16,56 @@ namespace orvane::ui {
 namespace {
 
 // Virtual-key codes of the keys that are not letters.
-enum Vk : int {
-    kBack = 8,
-    kTab = 9,
-    kClear = 12,
-    kReturn = 13,
-    kShift = 16,
-    kControl = 17,
-    kMenu = 18,
-    kEscape = 27,
-    kSpace = 32,
-    kPrior = 33,
-    kNext = 34,
-    kEnd = 35,
-    kHome = 36,
-    kLeft = 37,
-    kUp = 38,
-    kRight = 39,
-    kDown = 40,
-    kInsert = 45,
-    kDelete = 46,
-    kNumpad0 = 96,
-    kMultiply = 106,
-    kAdd = 107,
-    kSubtract = 109,
-    kDecimal = 110,
-    kDivide = 111,
-    kF1 = 112,
-    kOemPlus = 187,
-    kOemComma = 188,
-    kOemMinus = 189,
-    kOemPeriod = 190,
-    kOem2 = 191,
+namespace vk {
+enum : int {
+    Back = 8,
+    Tab = 9,
+    Clear = 12,
+    Return = 13,
+    Shift = 16,
+    Control = 17,
+    Menu = 18,
+    Escape = 27,
+    Space = 32,
+    Prior = 33,
+    Next = 34,
+    End = 35,
+    Home = 36,
+    Left = 37,
+    Up = 38,
+    Right = 39,
+    Down = 40,
+    Insert = 45,
+    Delete = 46,
+    Numpad0 = 96,
+    Multiply = 106,
+    Add = 107,
+    Subtract = 109,
+    Decimal = 110,
+    Divide = 111,
+    F1 = 112,
+    OemPlus = 187,
+    OemComma = 188,
+    OemMinus = 189,
+    OemPeriod = 190,
+    Oem2 = 191,
 };
+}  // namespace vk
 
 // Linux evdev key codes (X11 reports them plus 8) of the main keyboard's keys, which name
 // the physical key whatever the layout and the modifiers.
 constexpr std::array<std::pair<quint32, int>, 32> kEvdev{{
-    {1, kEscape},   {2, '1'},       {3, '2'},     {4, '3'},      {5, '4'},        {6, '5'},
-    {7, '6'},       {8, '7'},       {9, '8'},     {10, '9'},     {11, '0'},       {12, kOemMinus},
-    {13, kOemPlus}, {14, kBack},    {15, kTab},   {28, kReturn}, {51, kOemComma}, {52, kOemPeriod},
-    {53, kOem2},    {57, kSpace},   {102, kHome}, {103, kUp},    {104, kPrior},   {105, kLeft},
-    {106, kRight},  {107, kEnd},    {108, kDown}, {109, kNext},  {110, kInsert},  {111, kDelete},
-    {42, kShift},   {29, kControl},
+    {1, vk::Escape},   {2, '1'},           {3, '2'},
+    {4, '3'},          {5, '4'},           {6, '5'},
+    {7, '6'},          {8, '7'},           {9, '8'},
+    {10, '9'},         {11, '0'},          {12, vk::OemMinus},
+    {13, vk::OemPlus}, {14, vk::Back},     {15, vk::Tab},
+    {28, vk::Return},  {51, vk::OemComma}, {52, vk::OemPeriod},
+    {53, vk::Oem2},    {57, vk::Space},    {102, vk::Home},
+    {103, vk::Up},     {104, vk::Prior},   {105, vk::Left},
+    {106, vk::Right},  {107, vk::End},     {108, vk::Down},
+    {109, vk::Next},   {110, vk::Insert},  {111, vk::Delete},
+    {42, vk::Shift},   {29, vk::Control},
 }};
 constexpr quint32 kX11ScanOffset = 8;
 
@@ -66,43 +73,43 @@ constexpr quint32 kX11ScanOffset = 8;
 int FromNavigationKey(int key) {
     switch (key) {
         case Qt::Key_Backspace:
-            return kBack;
+            return vk::Back;
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
-            return kTab;
+            return vk::Tab;
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            return kReturn;
+            return vk::Return;
         case Qt::Key_Escape:
-            return kEscape;
+            return vk::Escape;
         case Qt::Key_Left:
-            return kLeft;
+            return vk::Left;
         case Qt::Key_Up:
-            return kUp;
+            return vk::Up;
         case Qt::Key_Right:
-            return kRight;
+            return vk::Right;
         case Qt::Key_Down:
-            return kDown;
+            return vk::Down;
         case Qt::Key_Delete:
-            return kDelete;
+            return vk::Delete;
         case Qt::Key_Insert:
-            return kInsert;
+            return vk::Insert;
         case Qt::Key_Home:
-            return kHome;
+            return vk::Home;
         case Qt::Key_End:
-            return kEnd;
+            return vk::End;
         case Qt::Key_PageUp:
-            return kPrior;
+            return vk::Prior;
         case Qt::Key_PageDown:
-            return kNext;
+            return vk::Next;
         case Qt::Key_Clear:
-            return kClear;
+            return vk::Clear;
         case Qt::Key_Shift:
-            return kShift;
+            return vk::Shift;
         case Qt::Key_Control:
-            return kControl;
+            return vk::Control;
         case Qt::Key_Alt:
-            return kMenu;
+            return vk::Menu;
         default:
             return 0;
     }
@@ -110,19 +117,19 @@ int FromNavigationKey(int key) {
 
 // The numeric keypad: digits and operators with Num Lock on, navigation keys with it off.
 int FromKeypadKey(int key) {
-    if (key >= Qt::Key_0 && key <= Qt::Key_9) return kNumpad0 + (key - Qt::Key_0);
+    if (key >= Qt::Key_0 && key <= Qt::Key_9) return vk::Numpad0 + (key - Qt::Key_0);
     switch (key) {
         case Qt::Key_Asterisk:
-            return kMultiply;
+            return vk::Multiply;
         case Qt::Key_Plus:
-            return kAdd;
+            return vk::Add;
         case Qt::Key_Minus:
-            return kSubtract;
+            return vk::Subtract;
         case Qt::Key_Period:
         case Qt::Key_Comma:
-            return kDecimal;  // whatever the layout prints
+            return vk::Decimal;  // whatever the layout prints
         case Qt::Key_Slash:
-            return kDivide;
+            return vk::Divide;
         default:
             return FromNavigationKey(key);
     }
@@ -131,21 +138,21 @@ int FromKeypadKey(int key) {
 // A synthetic event has no scan code: the Qt key is all there is.
 int FromMainKey(int key) {
     if (key >= Qt::Key_0 && key <= Qt::Key_9) return '0' + (key - Qt::Key_0);
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return kF1 + (key - Qt::Key_F1);
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return vk::F1 + (key - Qt::Key_F1);
     switch (key) {
         case Qt::Key_Period:
-            return kOemPeriod;
+            return vk::OemPeriod;
         case Qt::Key_Comma:
-            return kOemComma;
+            return vk::OemComma;
         case Qt::Key_Minus:
-            return kOemMinus;
+            return vk::OemMinus;
         case Qt::Key_Plus:
         case Qt::Key_Equal:
-            return kOemPlus;
+            return vk::OemPlus;
         case Qt::Key_Slash:
-            return kOem2;
+            return vk::Oem2;
         case Qt::Key_Space:
-            return kSpace;
+            return vk::Space;
         default:
             return FromNavigationKey(key);
     }

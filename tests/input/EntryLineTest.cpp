@@ -11,7 +11,7 @@ using Texts = std::vector<std::string>;
 
 // Keys by keypad index, as the keyboard and the mouse send them.
 void Press(Calculator& calc, std::initializer_list<int> keys) {
-    for (int k : keys) ImgBtn_MouseUp(calc, k);
+    for (int k : keys) PressKey(calc, k);
 }
 
 constexpr int kPoint = 10, kClear = 11, kDelete = 13, kEnter = 14, kPi = 24, kSign = 25;
@@ -30,10 +30,10 @@ class EntryEdits : public testing::TestWithParam<Typing> {};
 
 TEST_P(EntryEdits, ChangeTheText) {
     Calculator calc;
-    calc.entry = GetParam().before;
-    for (int k : GetParam().keys) ImgBtn_MouseUp(calc, k);
-    EXPECT_EQ(calc.entry, GetParam().after);
-    EXPECT_EQ(calc.Count(), 0u);
+    calc.setEntry(GetParam().before);
+    for (int k : GetParam().keys) PressKey(calc, k);
+    EXPECT_EQ(calc.entry(), GetParam().after);
+    EXPECT_EQ(calc.count(), 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -57,100 +57,100 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Enter, OnAnEmptyStackWithNoEntryOnlyEmptiesTheSnapshot) {
     Calculator calc;
-    calc.PushValue("1");
-    calc.DropLast();  // snapshot holds 1
+    calc.push("1");
+    calc.drop();  // snapshot holds 1
     Enter(calc);
-    EXPECT_EQ(calc.Count(), 0u);
-    calc.Undo();
-    EXPECT_EQ(calc.Count(), 0u);
+    EXPECT_EQ(calc.count(), 0u);
+    calc.undo();
+    EXPECT_EQ(calc.count(), 0u);
 }
 
 TEST(Enter, ANonNumberStaysForCorrection) {
     Calculator calc;
-    calc.PushValue("4");
-    calc.entry = "-";
+    calc.push("4");
+    calc.setEntry("-");
     Enter(calc);
-    EXPECT_EQ(calc.entry, "-");
-    EXPECT_EQ(calc.Values(), Texts({"4"}));
-    EXPECT_EQ(calc.UndoValues(), Texts({"4"}));
+    EXPECT_EQ(calc.entry(), "-");
+    EXPECT_EQ(calc.values(), Texts({"4"}));
+    EXPECT_EQ(calc.undoValues(), Texts({"4"}));
 }
 
 TEST(Enter, AFullStackKeepsTheTypedNumber) {
     Calculator calc;
-    for (int i = 0; i < 9999; ++i) calc.PushValue("1");
-    calc.entry = "42";
-    EXPECT_TRUE(ImgBtn_MouseUp(calc, kEnter).stackFull);
-    EXPECT_EQ(calc.entry, "42");
-    EXPECT_EQ(calc.Count(), 9999u);
-    calc.DropLast();
-    EXPECT_FALSE(ImgBtn_MouseUp(calc, kEnter).stackFull);
-    EXPECT_EQ(calc.Top(), "42");
-    EXPECT_EQ(calc.entry, "");
+    for (int i = 0; i < 9999; ++i) calc.push("1");
+    calc.setEntry("42");
+    EXPECT_TRUE(PressKey(calc, kEnter).stackFull);
+    EXPECT_EQ(calc.entry(), "42");
+    EXPECT_EQ(calc.count(), 9999u);
+    calc.drop();
+    EXPECT_FALSE(PressKey(calc, kEnter).stackFull);
+    EXPECT_EQ(calc.top(), "42");
+    EXPECT_EQ(calc.entry(), "");
 }
 
 TEST(ClearKey, ClearsTheEntryThenDrops) {
     Calculator calc;
-    calc.PushValue("3");
-    calc.PushValue("4");
-    calc.entry = "12";
+    calc.push("3");
+    calc.push("4");
+    calc.setEntry("12");
     Press(calc, {kClear});
-    EXPECT_EQ(calc.entry, "");
-    EXPECT_EQ(calc.Values(), Texts({"3", "4"}));
+    EXPECT_EQ(calc.entry(), "");
+    EXPECT_EQ(calc.values(), Texts({"3", "4"}));
     Press(calc, {kClear});
-    EXPECT_EQ(calc.Values(), Texts({"3"}));
+    EXPECT_EQ(calc.values(), Texts({"3"}));
     Press(calc, {kClear, kClear});  // an empty stack: the undo copy becomes empty too
-    EXPECT_EQ(calc.Count(), 0u);
-    calc.Undo();
-    EXPECT_EQ(calc.Count(), 0u);
+    EXPECT_EQ(calc.count(), 0u);
+    calc.undo();
+    EXPECT_EQ(calc.count(), 0u);
 }
 
 TEST(SignKey, ActsOnTheTopAsText) {
     Calculator calc;
     Press(calc, {kSign});  // empty stack: nothing, no snapshot
-    calc.PushValue("3");
-    calc.PushValue("0");
-    calc.PushValue("1E+20");
+    calc.push("3");
+    calc.push("0");
+    calc.push("1E+20");
     Press(calc, {kSign});
-    EXPECT_EQ(calc.Top(), "-1E+20");
+    EXPECT_EQ(calc.top(), "-1E+20");
     EXPECT_EQ(calc.listing().rows.back(), "1:      -1E+20");
-    calc.Undo();
-    EXPECT_EQ(calc.Top(), "1E+20");
-    calc.DropLast();
+    calc.undo();
+    EXPECT_EQ(calc.top(), "1E+20");
+    calc.drop();
     Press(calc, {kSign});
-    EXPECT_EQ(calc.Top(), "-0");
+    EXPECT_EQ(calc.top(), "-0");
     EXPECT_EQ(calc.listing().rows.back(), "1:      0");
     Press(calc, {kSign});
-    EXPECT_EQ(calc.Top(), "0");
-    calc.PushValue("-1.23456789012346E-308");
+    EXPECT_EQ(calc.top(), "0");
+    calc.push("-1.23456789012346E-308");
     Press(calc, {kSign, kSign});
-    EXPECT_EQ(calc.Top(), "-1.23456789012346E-308");
+    EXPECT_EQ(calc.top(), "-1.23456789012346E-308");
 }
 
 TEST(Paste, OnlyNumberTextsReplaceTheEntry) {
     Calculator calc;
-    calc.entry = "5";
+    calc.setEntry("5");
     EXPECT_TRUE(PasteIntoEntry(calc, "  42  "));
-    EXPECT_EQ(calc.entry, "42");
+    EXPECT_EQ(calc.entry(), "42");
     EXPECT_TRUE(PasteIntoEntry(calc, "\t1.5E3\r\n"));
-    EXPECT_EQ(calc.entry, "1.5E3");
+    EXPECT_EQ(calc.entry(), "1.5E3");
     for (const char* bad : {"abc", "", "   ", "1 2", "1,5", "-"}) {
         EXPECT_FALSE(PasteIntoEntry(calc, bad)) << bad;
-        EXPECT_EQ(calc.entry, "1.5E3");
+        EXPECT_EQ(calc.entry(), "1.5E3");
     }
     Enter(calc);
-    EXPECT_EQ(calc.Top(), "1500");
-    EXPECT_EQ(calc.Count(), 1u);
+    EXPECT_EQ(calc.top(), "1500");
+    EXPECT_EQ(calc.count(), 1u);
     const std::string huge = "0." + std::string(1 << 20, '0') + "7";
     EXPECT_TRUE(PasteIntoEntry(calc, huge));  // a number text, whatever its length
     EXPECT_FALSE(PasteIntoEntry(calc, huge + "x"));
-    EXPECT_EQ(calc.entry.size(), huge.size());
+    EXPECT_EQ(calc.entry().size(), huge.size());
 }
 
-TEST(HasDecimalPoint, FindsAPointAnywhere) {
-    EXPECT_FALSE(HasDecimalPoint(""));
-    EXPECT_FALSE(HasDecimalPoint("1E+20"));
-    EXPECT_TRUE(HasDecimalPoint("."));
-    EXPECT_TRUE(HasDecimalPoint("1.5E-07"));
+TEST(HasPoint, FindsAPointAnywhere) {
+    EXPECT_FALSE(HasPoint(""));
+    EXPECT_FALSE(HasPoint("1E+20"));
+    EXPECT_TRUE(HasPoint("."));
+    EXPECT_TRUE(HasPoint("1.5E-07"));
 }
 
 }  // namespace

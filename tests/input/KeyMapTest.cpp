@@ -24,16 +24,16 @@ TEST(KeyMap, UnmappedCodesDoNothing) {
     for (int code : {187, 189, 108, 27, 9, 112, 65, 188, 191, 36, 35, 33, 34, 45, 12, 16, 17}) {
         EXPECT_FALSE(KeypadIndexForKey(code)) << code;
         Calculator calc;
-        calc.entry = "1";
-        CatchKey_KeyDown(calc, code);
-        EXPECT_EQ(calc.entry, "1");
+        calc.setEntry("1");
+        KeyDown(calc, code);
+        EXPECT_EQ(calc.entry(), "1");
     }
 }
 
 TEST(KeyMap, KeysActLikeTheirKeypadKeys) {
     Calculator calc;
-    for (int code : {49, 190, 53, 13, 50, 107}) CatchKey_KeyDown(calc, code);  // 1.5 Enter 2 +
-    EXPECT_EQ(calc.Top(), "3.5");
+    for (int code : {49, 190, 53, 13, 50, 107}) KeyDown(calc, code);  // 1.5 Enter 2 +
+    EXPECT_EQ(calc.top(), "3.5");
 }
 
 }  // namespace

@@ -50,10 +50,10 @@ class EveryKey : public testing::TestWithParam<KeyCase> {};
 
 TEST_P(EveryKey, ReachesItsAction) {
     Calculator calc = testing_support::CalculatorWith({"10", "4"}, 0.5);
-    calc.entry = GetParam().entry;
-    ImgBtn_MouseUp(calc, GetParam().index);
-    EXPECT_EQ(calc.Values(), GetParam().stack) << "key " << GetParam().index;
-    EXPECT_EQ(calc.entry, GetParam().entryAfter) << "key " << GetParam().index;
+    calc.setEntry(GetParam().entry);
+    PressKey(calc, GetParam().index);
+    EXPECT_EQ(calc.values(), GetParam().stack) << "key " << GetParam().index;
+    EXPECT_EQ(calc.entry(), GetParam().entryAfter) << "key " << GetParam().index;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -84,26 +84,26 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Keypad, TheRoadOfOneCalculation) {
     Calculator calc;
-    for (int k : {2, 14, 3, 16}) ImgBtn_MouseUp(calc, k);
-    EXPECT_EQ(calc.Values(), Texts({"5"}));
+    for (int k : {2, 14, 3, 16}) PressKey(calc, k);
+    EXPECT_EQ(calc.values(), Texts({"5"}));
     EXPECT_EQ(calc.listing().rows.back(), "1:      5");
     EXPECT_EQ(calc.listing().countLabel, "Stack: 1");
-    calc.Undo();
-    EXPECT_EQ(calc.Values(), Texts({"2"}));
-    EXPECT_EQ(calc.entry, "");
+    calc.undo();
+    EXPECT_EQ(calc.values(), Texts({"2"}));
+    EXPECT_EQ(calc.entry(), "");
 }
 
 TEST(Keypad, ResetKeyIsUndoable) {
     Calculator calc;
-    for (const char* v : {"1", "2", "3"}) calc.PushValue(v);
-    calc.entry = "8";
-    ImgBtn_MouseUp(calc, 20);
-    EXPECT_EQ(calc.Count(), 0u);
-    EXPECT_EQ(calc.entry, "");
+    for (const char* v : {"1", "2", "3"}) calc.push(v);
+    calc.setEntry("8");
+    PressKey(calc, 20);
+    EXPECT_EQ(calc.count(), 0u);
+    EXPECT_EQ(calc.entry(), "");
     EXPECT_EQ(calc.listing().countLabel, "Stack: 0");
     EXPECT_TRUE(calc.listing().rows.empty());
-    calc.Undo();
-    EXPECT_EQ(calc.Values(), Texts({"1", "2", "3"}));
+    calc.undo();
+    EXPECT_EQ(calc.values(), Texts({"1", "2", "3"}));
 }
 
 }  // namespace

@@ -11,16 +11,16 @@ namespace orvane {
 namespace {
 
 using Texts = std::vector<std::string>;
-using Op = void (*)(Calculator&, std::string);
+using Op = void (*)(Calculator&, const std::string&);
 
 std::string Apply(Op op, AngleMode mode, const std::string& x) {
     Calculator calc;
-    calc.angle = mode;
-    calc.PushValue(x);
+    calc.setAngle(mode);
+    calc.push(x);
     op(calc, "");
-    EXPECT_EQ(calc.Count(), 1u);
-    EXPECT_EQ(calc.entry, "");
-    return std::string(calc.Top());
+    EXPECT_EQ(calc.count(), 1u);
+    EXPECT_EQ(calc.entry(), "");
+    return std::string(calc.top());
 }
 
 struct Case {
@@ -39,45 +39,47 @@ TEST_P(Trig, Result) {
     EXPECT_EQ(Apply(c.op, c.mode, c.x), c.r) << c.x;
 }
 
-constexpr auto Deg = AngleMode::Degrees;
-constexpr auto Rad = AngleMode::Radians;
+constexpr auto kDeg = AngleMode::Degrees;
+constexpr auto kRad = AngleMode::Radians;
 
 INSTANTIATE_TEST_SUITE_P(
     Edges, Trig,
-    testing::Values(Case{OpSin, Rad, "1", "0.84147"}, Case{OpSin, Deg, "30", "0.5"},
-                    Case{OpSin, Deg, "90", "1"}, Case{OpSin, Deg, "180", "0"},
-                    Case{OpCos, Deg, "60", "0.5"}, Case{OpCos, Deg, "90", "0"},
-                    Case{OpTan, Deg, "45", "1"}, Case{OpTan, Deg, "89", "57.28996"},
-                    Case{OpCos, Rad, "90", "-0.44807"}, Case{OpTan, Rad, "90", "-1.9952"},
+    testing::Values(Case{ops::Sin, kRad, "1", "0.84147"}, Case{ops::Sin, kDeg, "30", "0.5"},
+                    Case{ops::Sin, kDeg, "90", "1"}, Case{ops::Sin, kDeg, "180", "0"},
+                    Case{ops::Cos, kDeg, "60", "0.5"}, Case{ops::Cos, kDeg, "90", "0"},
+                    Case{ops::Tan, kDeg, "45", "1"}, Case{ops::Tan, kDeg, "89", "57.28996"},
+                    Case{ops::Cos, kRad, "90", "-0.44807"}, Case{ops::Tan, kRad, "90", "-1.9952"},
                     // No tangent at odd multiples of 90 degrees: the operand stays.
-                    Case{OpTan, Deg, "90", "90"}, Case{OpTan, Deg, "270", "270"},
-                    Case{OpTan, Deg, "-90", "-90"}, Case{OpTan, Deg, "450", "450"},
-                    Case{OpTan, Deg, "180", "0"}, Case{OpArcSin, Deg, "0.5", "30"},
-                    Case{OpArcSin, Deg, "1", "90"}, Case{OpArcSin, Deg, "-1", "-90"},
-                    Case{OpArcCos, Deg, "0.5", "60"}, Case{OpArcCos, Deg, "0", "90"},
-                    Case{OpArcCos, Deg, "1", "0"}, Case{OpArcCos, Deg, "-1", "180"},
-                    Case{OpArcTan, Deg, "1", "45"}, Case{OpArcSin, Rad, "1", "1.5708"},
-                    Case{OpArcSin, Rad, "0.5", "0.5236"}, Case{OpArcCos, Rad, "0", "1.5708"},
-                    Case{OpArcCos, Rad, "-1", "3.14159"}, Case{OpArcTan, Rad, "1", "0.7854"},
-                    Case{OpArcSin, Rad, "2", "2"}, Case{OpArcCos, Deg, "2", "2"},
-                    Case{OpArcSin, Deg, "-1.5", "-1.5"}, Case{OpArcCos, Rad, "1E+200", "1E+200"}));
+                    Case{ops::Tan, kDeg, "90", "90"}, Case{ops::Tan, kDeg, "270", "270"},
+                    Case{ops::Tan, kDeg, "-90", "-90"}, Case{ops::Tan, kDeg, "450", "450"},
+                    Case{ops::Tan, kDeg, "180", "0"}, Case{ops::ArcSin, kDeg, "0.5", "30"},
+                    Case{ops::ArcSin, kDeg, "1", "90"}, Case{ops::ArcSin, kDeg, "-1", "-90"},
+                    Case{ops::ArcCos, kDeg, "0.5", "60"}, Case{ops::ArcCos, kDeg, "0", "90"},
+                    Case{ops::ArcCos, kDeg, "1", "0"}, Case{ops::ArcCos, kDeg, "-1", "180"},
+                    Case{ops::ArcTan, kDeg, "1", "45"}, Case{ops::ArcSin, kRad, "1", "1.5708"},
+                    Case{ops::ArcSin, kRad, "0.5", "0.5236"},
+                    Case{ops::ArcCos, kRad, "0", "1.5708"},
+                    Case{ops::ArcCos, kRad, "-1", "3.14159"},
+                    Case{ops::ArcTan, kRad, "1", "0.7854"}, Case{ops::ArcSin, kRad, "2", "2"},
+                    Case{ops::ArcCos, kDeg, "2", "2"}, Case{ops::ArcSin, kDeg, "-1.5", "-1.5"},
+                    Case{ops::ArcCos, kRad, "1E+200", "1E+200"}));
 
 TEST(Trig, APendingEntryThatIsNoNumberLeavesTheStack) {
     Calculator calc;
-    calc.PushValue("5");
-    calc.entry = "-";
-    OpSin(calc, calc.entry);
-    EXPECT_EQ(calc.Values(), Texts({"5"}));
-    EXPECT_EQ(calc.entry, "");
+    calc.push("5");
+    calc.setEntry("-");
+    ops::Sin(calc, calc.entry());
+    EXPECT_EQ(calc.values(), Texts({"5"}));
+    EXPECT_EQ(calc.entry(), "");
 }
 
 TEST(Trig, EntryOnAnEmptyStackAndUndo) {
     Calculator calc;
-    calc.angle = AngleMode::Degrees;
-    OpSin(calc, "30");
-    EXPECT_EQ(calc.Values(), Texts({"0.5"}));
-    calc.Undo();
-    EXPECT_EQ(calc.Count(), 0u);
+    calc.setAngle(AngleMode::Degrees);
+    ops::Sin(calc, "30");
+    EXPECT_EQ(calc.values(), Texts({"0.5"}));
+    calc.undo();
+    EXPECT_EQ(calc.count(), 0u);
 }
 
 // An independent oracle: the formula in long double, rounded to 5 decimals.
@@ -111,7 +113,7 @@ long double Oracle(int which, AngleMode mode, long double x) {
 }
 
 TEST(Trig, AgreesWithALongDoubleOracle) {
-    const Op ops[] = {OpSin, OpCos, OpTan, OpArcSin, OpArcCos, OpArcTan};
+    const Op ops[] = {ops::Sin, ops::Cos, ops::Tan, ops::ArcSin, ops::ArcCos, ops::ArcTan};
     std::mt19937_64 random(42);
     std::uniform_real_distribution<double> wide(-720, 720), unit(-1, 1);
     int compared = 0;

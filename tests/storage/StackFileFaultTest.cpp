@@ -38,12 +38,12 @@ class StackFileFault : public testing::Test {
 
 TEST_F(StackFileFault, AWriteThatFailsPartWayKeepsThePreviousFile) {
     Calculator small;
-    small.PushValue("1");
-    ASSERT_TRUE(SaveStackFile(small, file_));
+    small.push("1");
+    ASSERT_TRUE(SaveStack(small, file_));
     const std::string before = ReadAll(file_);
 
     Calculator big;
-    for (int i = 0; i < 5000; ++i) big.PushValue("123456.789");
+    for (int i = 0; i < 5000; ++i) big.push("123456.789");
     const pid_t child = ::fork();
     ASSERT_NE(child, -1);
     if (child == 0) {
@@ -51,7 +51,7 @@ TEST_F(StackFileFault, AWriteThatFailsPartWayKeepsThePreviousFile) {
         ::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{4096, 4096};
         ::setrlimit(RLIMIT_FSIZE, &limit);
-        ::_exit(SaveStackFile(big, file_) ? 1 : 0);
+        ::_exit(SaveStack(big, file_) ? 1 : 0);
     }
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
@@ -63,17 +63,17 @@ TEST_F(StackFileFault, AWriteThatFailsPartWayKeepsThePreviousFile) {
 
 TEST_F(StackFileFault, AFileThatVanishesBetweenTwoLoads) {
     Calculator saved;
-    saved.PushValue("2");
-    saved.entry = "9";
-    ASSERT_TRUE(SaveStackFile(saved, file_));
+    saved.push("2");
+    saved.setEntry("9");
+    ASSERT_TRUE(SaveStack(saved, file_));
     Calculator calc;
-    ASSERT_TRUE(LoadStackFile(calc, file_));
+    ASSERT_TRUE(LoadStack(calc, file_));
     fs::remove(file_);
-    calc.PushValue("3");
-    calc.entry = "4";
-    EXPECT_FALSE(LoadStackFile(calc, file_));
-    EXPECT_EQ(calc.Values(), (std::vector<std::string>{"2", "3"}));
-    EXPECT_EQ(calc.entry, "4");
+    calc.push("3");
+    calc.setEntry("4");
+    EXPECT_FALSE(LoadStack(calc, file_));
+    EXPECT_EQ(calc.values(), (std::vector<std::string>{"2", "3"}));
+    EXPECT_EQ(calc.entry(), "4");
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ namespace orvane::testing_support {
 class FixedRandom final : public RandomSource {
   public:
     explicit FixedRandom(double value) : value_(value) {}
-    double NextUnit() override { return value_; }
+    double nextUnit() override { return value_; }
 
   private:
     double value_;
@@ -22,7 +22,7 @@ class FixedRandom final : public RandomSource {
 // A calculator whose stack holds `values` (bottom first), each pushed as typed.
 inline Calculator CalculatorWith(const std::vector<std::string>& values, double random = 0.5) {
     Calculator calc(std::make_unique<FixedRandom>(random));
-    for (const auto& v : values) calc.PushValue(v);
+    for (const auto& v : values) calc.push(v);
     return calc;
 }
 
