@@ -3,7 +3,7 @@
 # usage: test.sh [--sanitize]   (--sanitize: AddressSanitizer and UBSan, in build-asan/)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/deps.sh ui
+scripts/deps.sh ui e2e
 dir=build
 options=(-DCMAKE_BUILD_TYPE=Release -DORVANE_BUILD_UI=ON -DORVANE_BUILD_TESTS=ON -DORVANE_BUILD_BENCH=ON)
 if [ "${1:-}" = "--sanitize" ]; then
