@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs with apt-get what building and testing need and is not there yet (Debian 12).
-# usage: deps.sh [ui] [blackbox] [fuzz]
+# usage: deps.sh [ui] [blackbox] [fuzz] [icons]
 set -euo pipefail
 packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev)
 for part in "$@"; do
@@ -8,6 +8,7 @@ for part in "$@"; do
     ui) packages+=(qt6-base-dev libgl-dev) ;;
     blackbox) packages+=(xvfb xdotool xclip x11-utils x11-xserver-utils imagemagick dbus at-spi2-core python3-pyatspi) ;;
     fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
+    icons) packages+=(librsvg2-bin) ;;
   esac
 done
 missing=()
