@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev)
 for part in "$@"; do
   case "$part" in
-    ui) packages+=(qt6-base-dev libgl-dev) ;;
+    ui) packages+=(qt6-base-dev qt6-svg-dev libgl-dev) ;;
     blackbox) packages+=(xvfb xdotool xclip x11-utils x11-xserver-utils imagemagick dbus at-spi2-core python3-pyatspi) ;;
     fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
     icons) packages+=(librsvg2-bin) ;;
