@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
 """Installs the built .deb and checks the installed program end to end under Xvfb, as a
-user who cannot write /usr/bin: it starts, saves (to its application data directory),
-loads a changed file back, and saves again.
+user who cannot write /usr/bin: it starts with a window icon drawn from the SVG (so a
+128 px one is offered), saves (to its application data directory), loads a changed file back,
+and saves again.
 usage: check_deb.py PATH/TO/orvane-calc_VERSION_ARCH.deb      (run as root)"""
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -61,6 +63,10 @@ def main(deb):
                                 "XDG_RUNTIME_DIR=" + home, "/usr/bin/orvane-calc"])
         window = wait_window(env, r"^Orvane RPN Calculator\.$")
         assert window, "the installed program showed no window"
+        icon = subprocess.run(["xprop", "-id", window, "_NET_WM_ICON"], env=env, capture_output=True,
+                              text=True, timeout=20).stdout
+        sizes = re.findall(r"Icon \((\d+) x (\d+)\)", icon)
+        assert ("128", "128") in sizes, f"the window offers no 128 px icon, only {sizes}: no SVG icon engine?"
         stack_file = os.path.join(home, ".local", "share", "orvane-calc", "StackTemp.stp")
         press(env, window, "4", "2", "Return")
         assert save(env, window), "no Saved box"

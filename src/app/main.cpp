@@ -26,7 +26,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     qInstallMessageHandler(previous);
     QApplication::setApplicationName(QStringLiteral("orvane-calc"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/orvane-calc.png")));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/orvane-calc.svg")));
 
     orvane::ui::MainWindow window(orvane::ui::StackFilePath());
     if (const QScreen* screen = window.screen()) {  // centred on the screen

@@ -20,7 +20,10 @@
 namespace orvane::ui {
 namespace {
 
-constexpr auto kWebSite = "https://orvane.example";
+#ifndef ORVANE_SITE_URL
+#define ORVANE_SITE_URL "https://orvane.example"  // the build sets it (CMake cache ORVANE_SITE_URL)
+#endif
+constexpr auto kWebSite = ORVANE_SITE_URL;
 constexpr int kRowHeight = 13;  // eleven rows fill the listing
 // The entry line shows the end of a long text; laying out a pasted megabyte would stall.
 constexpr qsizetype kShownEntryChars = 64;
