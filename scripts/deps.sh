@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs with apt-get what building and testing need and is not there yet (Debian 12).
-# usage: deps.sh [ui] [e2e] [blackbox] [fuzz] [lint] [icons]
+# usage: deps.sh [ui] [e2e] [blackbox] [fuzz] [lint] [icons] [package]
 set -euo pipefail
 packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev)
 for part in "$@"; do
@@ -11,6 +11,7 @@ for part in "$@"; do
     fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
     lint) packages+=(clang-format-14 clang-tidy-14 clang-format clang-tidy git) ;;
     icons) packages+=(librsvg2-bin) ;;
+    package) packages+=(dpkg-dev lintian appstream desktop-file-utils man-db python3 xvfb xdotool) ;;
   esac
 done
 missing=()
