@@ -29,8 +29,8 @@ def wait_for(probe, what):
     raise AssertionError("gave up waiting for " + what)
 
 
+# One running program on its own display, in its own directory.
 class Calculator:
-    """One running program on its own display, in its own directory."""
 
     def __init__(self, program):
         self.dir = tempfile.mkdtemp(prefix="orvane-e2e-")
@@ -74,9 +74,9 @@ class Calculator:
     def focus(self, window):  # there is no window manager to give the focus
         self.run("xdotool", "windowfocus", "--sync", window)
 
+    # xdotool key names, sent through XTEST to the focused window; kp0-kp9 and kpdot are the
+    # numeric keypad's keys.
     def keys(self, names):
-        """xdotool key names, sent through XTEST to the focused window; kp0-kp9 and kpdot are
-        the numeric keypad's keys."""
         self.run("xdotool", "key", "--delay", "20", *[KEYPAD.get(k, k) for k in names.split()])
 
     def num_lock(self, on):
@@ -85,8 +85,8 @@ class Calculator:
             self.keys("Num_Lock")
         wait_for(lambda: is_on() == on, "Num Lock")
 
+    # Ctrl+S, close the "Saved" box with Enter, and return the stack file's bytes.
     def save(self):
-        """Ctrl+S, close the "Saved" box with Enter, and return the stack file's bytes."""
         if os.path.exists(self.stack_file):
             os.remove(self.stack_file)
         self.keys("ctrl+s")
@@ -98,8 +98,8 @@ class Calculator:
         with open(self.stack_file, "rb") as f:
             return f.read()
 
+    # (angle mode line, entry text, values bottom first) as the stack file holds them.
     def state(self):
-        """(angle mode line, entry text, values bottom first) as the stack file holds them."""
         lines = self.save().decode("ascii").split("\r\n")
         if lines[-1] != "" or int(lines[2]) != len(lines) - 4:
             raise AssertionError(f"stack file with a wrong count or line end: {lines}")
@@ -114,8 +114,8 @@ class Calculator:
     def clipboard(self):
         return self.run("xclip", "-o", "-selection", "clipboard")
 
+    # Ctrl+C, and the clipboard text once the program has taken the clipboard over.
     def copy(self):
-        """Ctrl+C, and the clipboard text once the program has taken the clipboard over."""
         self.set_clipboard("(not copied)")
         self.keys("ctrl+c")
         seen = []

@@ -1,0 +1,106 @@
+// Any sequence of keypad presses (-1 to 43) and menu commands. After every step: the listing
+// shows the stack as it is, every value is a number text, Undo twice equals Undo once, the
+// stack moves and the undo snapshot follow their rules, and a save read back gives the state.
+#include <algorithm>
+#include <cstdint>
+#include <string>
+
+#include "FuzzCheck.h"
+#include "core/NumberText.h"
+#include "input/EntryLine.h"
+#include "input/Keypad.h"
+#include "storage/StackFile.h"
+
+using namespace orvane;
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+// Seeding a generator for every calculator would cost more than the run.
+struct Fixed : RandomSource {
+    double nextUnit() override { return 0.8125; }
+};
+
+// The listing is rebuilt after every change: its last row shows the top as it is now.
+void CheckListing(const Calculator& calc) {
+    const Listing& listing = calc.listing();
+    FUZZ_CHECK(listing.countLabel == "Stack: " + std::to_string(calc.count()));
+    if (calc.count() == 0) {
+        FUZZ_CHECK(listing.rows.empty() || listing.rows == Texts(11, ""));
+        return;
+    }
+    FUZZ_CHECK(listing.rows.size() == 11);
+    FUZZ_CHECK(listing.rows.back() == "1:      " + ShownValue(calc.top()));
+    FUZZ_CHECK(IsNumberText(calc.top()));
+}
+
+// What a key must do to the stack, for the keys whose effect a property can state.
+void CheckKey(int key, const Calculator& calc, const Texts& before, const Texts& undoBefore,
+              const std::string& entryBefore) {
+    const Texts after = calc.values();
+    Texts moved = before;
+    if (key == 15 && moved.size() >= 2) std::swap(moved[moved.size() - 2], moved.back());
+    if (key == 22 && !moved.empty()) std::rotate(moved.begin(), moved.begin() + 1, moved.end());
+    if (key == 23 && !moved.empty()) std::rotate(moved.rbegin(), moved.rbegin() + 1, moved.rend());
+    const bool onEntry = (key == 25 || key == 11) && !entryBefore.empty();
+    const bool entryOnly =
+        (key >= -1 && key <= 10) || key == 13 || key == 24 || key == 42 || key == 43 || onEntry;
+    if (entryOnly || key == 15 || key == 22 || key == 23) {
+        FUZZ_CHECK(after == (entryOnly ? before : moved));
+        FUZZ_CHECK(calc.undoValues() == undoBefore);  // these keys never take the snapshot
+    } else if (after != before) {
+        FUZZ_CHECK(calc.undoValues() == before);
+    }
+}
+
+// Save and load through the file's text: the normalised values, the entry and the mode return.
+void CheckSaveLoad(const Calculator& calc) {
+    Calculator loaded(std::make_unique<Fixed>());
+    loaded.setEntry("7");
+    loaded.setAngle(calc.angle() == AngleMode::Degrees ? AngleMode::Radians : AngleMode::Degrees);
+    FUZZ_CHECK(ApplyStackFileText(loaded, StackFileText(calc)));
+    Texts normal;
+    for (const auto& v : calc.values()) normal.push_back(*ToStackText(v));
+    FUZZ_CHECK(loaded.values() == normal);
+    FUZZ_CHECK(loaded.undoValues() == normal);
+    FUZZ_CHECK(loaded.angle() == calc.angle());
+    FUZZ_CHECK(loaded.entry() == (IsNumberText(calc.entry()) ? calc.entry() : "7"));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    Calculator calc(std::make_unique<Fixed>());
+    std::string clipboard;
+    for (std::size_t i = 0; i < size; ++i) {
+        const std::uint8_t b = data[i];
+        if (b < 45 && calc.count() > 16) {
+            PressKey(calc, b - 1);  // copying a long stack at every key would slow the search
+        } else if (b < 45) {
+            const Texts before = calc.values(), undoBefore = calc.undoValues();
+            const std::string entryBefore = calc.entry();
+            PressKey(calc, b - 1);
+            CheckKey(b - 1, calc, before, undoBefore, entryBefore);
+        } else if (b % 8 == 0) {
+            calc.undo();
+            const Texts once = calc.values();
+            calc.undo();
+            FUZZ_CHECK(calc.values() == once && calc.entry().empty());
+        } else if (b % 8 == 1) {
+            clipboard = std::string(calc.top());  // Copy
+        } else if (b % 8 == 2) {
+            PasteIntoEntry(calc, clipboard);
+        } else if (b % 8 == 3) {  // Paste the next few bytes
+            const std::size_t n = std::min<std::size_t>(b % 16, size - i - 1);
+            PasteIntoEntry(calc, std::string_view(reinterpret_cast<const char*>(data) + i + 1, n));
+            i += n;
+        } else if (b % 8 == 4) {
+            calc.setAngle(b & 8 ? AngleMode::Degrees : AngleMode::Radians);
+        } else {
+            CheckSaveLoad(calc);
+        }
+        CheckListing(calc);
+    }
+    return 0;
+}

@@ -1,0 +1,90 @@
+// Runs the key sessions of sessions.txt: each line presses keys on a fresh calculator and
+// names the stack, the entry line and the undo copy it must leave (and the listing's top row).
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "input/EntryLine.h"
+#include "input/KeyMap.h"
+
+namespace orvane {
+namespace {
+
+// The keypad's keys in index order, as the sessions name them.
+constexpr const char* kKeyNames =
+    "0 1 2 3 4 5 6 7 8 9 . AC Ln Del Enter Swap + - * / C Extract Rot+ Rot- pi +/- 1/x % sqrt "
+    "x^y Drop Exp Int Mod Sin Cos Tan Asin Acos Atan 10^x x! Rnd";
+
+struct FixedRandom : RandomSource {
+    double nextUnit() override { return 0.123456789012345678; }
+};
+
+std::vector<std::string> Words(const std::string& text) {
+    std::istringstream in(text);
+    return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
+}
+
+std::string Joined(const std::vector<std::string>& words) {
+    std::string out;
+    for (const auto& w : words) out += (out.empty() ? "" : " ") + w;
+    return out.empty() ? "_" : out;
+}
+
+std::string Pasted(std::string text) {
+    std::replace(text.begin(), text.end(), '~', ' ');
+    for (auto [escape, c] : {std::pair{"\\t", '\t'}, {"\\r", '\r'}, {"\\n", '\n'}}) {
+        for (auto at = text.find(escape); at != std::string::npos; at = text.find(escape)) {
+            text.replace(at, 2, 1, c);
+        }
+    }
+    return text;
+}
+
+void Press(Calculator& calc, const std::string& key) {
+    static const auto kNames = Words(kKeyNames);
+    const auto named = std::find(kNames.begin(), kNames.end(), key);
+    if (named != kNames.end()) {
+        PressKey(calc, static_cast<int>(named - kNames.begin()));
+    } else if (key == "Undo") {
+        calc.undo();
+    } else if (key == "Deg" || key == "Rad") {
+        calc.setAngle(key == "Deg" ? AngleMode::Degrees : AngleMode::Radians);
+    } else if (key.starts_with("paste:")) {
+        PasteIntoEntry(calc, Pasted(key.substr(6)));
+    } else if (key.starts_with("vk:")) {
+        KeyDown(calc, std::stoi(key.substr(3)));
+    } else {
+        ASSERT_TRUE(key.starts_with("#")) << "unknown key " << key;
+        PressKey(calc, std::stoi(key.substr(1)));
+    }
+}
+
+TEST(Sessions, LeaveTheStackEntryAndUndoCopyTheyName) {
+    std::ifstream file(ORVANE_SESSIONS);
+    ASSERT_TRUE(file.is_open()) << ORVANE_SESSIONS;
+    int sessions = 0;
+    for (std::string line; std::getline(file, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        std::vector<std::string> column;
+        std::istringstream fields(line);
+        for (std::string field; std::getline(fields, field, '|');)
+            column.push_back(Joined(Words(field)));
+        ASSERT_GE(column.size(), 4u) << line;
+        Calculator calc(std::make_unique<FixedRandom>());
+        for (const auto& key : Words(line.substr(0, line.find('|')))) Press(calc, key);
+        EXPECT_EQ(Joined(calc.values()), column[1]) << line;
+        EXPECT_EQ(calc.entry().empty() ? "_" : calc.entry(), column[2]) << line;
+        EXPECT_EQ(Joined(calc.undoValues()), column[3]) << line;
+        if (column.size() > 4) {
+            EXPECT_EQ(calc.listing().rows.back(), "1:      " + column[4]) << line;
+        }
+        ++sessions;
+    }
+    EXPECT_GT(sessions, 100);
+}
+
+}  // namespace
+}  // namespace orvane
