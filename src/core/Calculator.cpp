@@ -122,11 +122,9 @@ void Calculator::rebuildListing() {
     listing_.countLabel = CountLabel(n);
 }
 
-bool Calculator::replaceTopText(std::string_view text) {
+void Calculator::replaceTopText(std::string_view text) {
     const auto t = StackText::from(text);
-    if (count() == 0 || !t) return false;
-    stack_.back() = *t;
-    return true;
+    if (count() > 0 && t) stack_.back() = *t;
 }
 
 void Calculator::replaceAll(std::vector<StackText> values) {

@@ -71,7 +71,7 @@ class Calculator {
     // (possible after loading a larger file), so operands are never lost.
     PushResult replaceOperands(std::size_t k, double result);
     // For the sign key: the top's text replaced as text, not recomputed.
-    bool replaceTopText(std::string_view text);
+    void replaceTopText(std::string_view text);
     // For the stack file: the whole stack and its undo copy become `values`.
     void replaceAll(std::vector<StackText> values);
 

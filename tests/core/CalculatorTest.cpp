@@ -9,6 +9,7 @@ using Texts = std::vector<std::string>;
 
 TEST(Stack, HoldsAtMost9999Values) {
     Calculator calc;
+    EXPECT_FALSE(calc.takeStackFullWarning());
     for (int i = 1; i <= 9998; ++i) calc.push(std::to_string(i));
     EXPECT_EQ(calc.push("9999"), PushResult::Pushed);
     const Listing before = calc.listing();
@@ -26,6 +27,7 @@ TEST(Stack, HoldsAtMost9999Values) {
 
 TEST(Stack, ListingShowsTheElevenNearestTheTopAndBlanksAbove) {
     Calculator calc;
+    EXPECT_EQ(calc.top(), "");  // the sentinel below the bottom value
     EXPECT_EQ(calc.listing().rows, Texts(11, ""));
     EXPECT_EQ(calc.listing().countLabel, "Stack: 0");
     calc.push("7");

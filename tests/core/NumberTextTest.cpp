@@ -48,5 +48,10 @@ TEST(NumberText, TheLargestDoublesHaveNoStackText) {
     EXPECT_TRUE(ParseNumber("1.7976931348623158E+308"));   // rounds to the largest double
 }
 
+TEST(NumberText, ReadsNoFurtherThanItsText) {
+    EXPECT_FALSE(ParseNumber(std::string_view("1E-5").substr(0, 2)));
+    EXPECT_FALSE(ParseNumber(std::string_view("-5").substr(0, 0)));
+}
+
 }  // namespace
 }  // namespace orvane
