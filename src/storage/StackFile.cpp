@@ -1,5 +1,6 @@
 #include "storage/StackFile.h"
 
+#include <array>
 #include <fstream>
 #include <optional>
 #include <string_view>
@@ -125,15 +126,17 @@ bool ApplyStackFileText(Calculator& calc, std::string_view text) {
 }
 
 bool LoadStack(Calculator& calc, const std::filesystem::path& file) {
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(file, ec);
-    if (ec || size > kMaxFileBytes) return false;
     std::ifstream in(file, std::ios::binary);
     if (!in) return false;
-    std::string text(static_cast<std::size_t>(size), '\0');
-    in.read(text.data(), static_cast<std::streamsize>(size));
-    text.resize(static_cast<std::size_t>(in.gcount()));
-    return ApplyStackFileText(calc, text);
+    // Read to the end of the file that was opened: a size taken by name beforehand may belong to
+    // the file that a save has replaced since, and a longer new file would be cut short.
+    std::string text;
+    std::array<char, 1u << 14> chunk{};
+    while (in.read(chunk.data(), chunk.size()) || in.gcount() > 0) {
+        text.append(chunk.data(), static_cast<std::size_t>(in.gcount()));
+        if (text.size() > kMaxFileBytes) return false;
+    }
+    return !in.bad() && ApplyStackFileText(calc, text);
 }
 
 }  // namespace orvane
