@@ -152,14 +152,14 @@ void MainWindow::keyDown(int virtualKey) {
 void MainWindow::clearStack() { pressKey(kResetKey); }
 
 void MainWindow::saveStack() {
-    if (!SaveStack(calc_, stackFile_.toStdString())) return;
+    if (!SaveStack(calc_, FileSystemPath(stackFile_))) return;
     showNotice_({QMessageBox::Information, QStringLiteral("Saved"),
                  QStringLiteral("Stack information has been saved.")});
     focusKeyCatcher();
 }
 
 void MainWindow::loadStack() {
-    LoadStack(calc_, stackFile_.toStdString());
+    LoadStack(calc_, FileSystemPath(stackFile_));
     calc_.rebuildListing();
     redraw();
 }

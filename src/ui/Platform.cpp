@@ -179,6 +179,10 @@ int VirtualKeyOf(const QKeyEvent& event) {
         {event.key(), event.modifiers(), event.nativeScanCode(), event.nativeVirtualKey()});
 }
 
+std::filesystem::path FileSystemPath(const QString& path) {
+    return {QDir::toNativeSeparators(path).toStdU16String()};
+}
+
 QString ProgramDirectory() { return QCoreApplication::applicationDirPath(); }
 
 QString StackFilePathFor(const QString& programDirectory, const QString& appDataDirectory) {

@@ -1,10 +1,12 @@
 // The few things that differ between Windows and elsewhere: virtual-key codes of physical
-// keys, where the program lives, line breaks in message texts, opening a web page.
+// keys, file paths and where the stack file lives, line breaks in message texts, opening a web
+// page.
 #pragma once
 
 #include <QString>
 #include <QUrl>
 #include <Qt>
+#include <filesystem>
 
 class QKeyEvent;
 
@@ -29,6 +31,10 @@ struct KeyFacts {
 // The Windows virtual-key code of the physical key, or 0 when it has none we know.
 int VirtualKeyFor(const KeyFacts& key, Host host = kHost);
 int VirtualKeyOf(const QKeyEvent& event);
+
+// A path as the engine's file calls take it. Built from UTF-16: on Windows a narrow string is
+// read in the ANSI code page, and a folder named outside it would not be found.
+std::filesystem::path FileSystemPath(const QString& path);
 
 // The directory that holds the program file.
 QString ProgramDirectory();
