@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "storage/StackFile.h"
 #include "ui/MainWindow.h"
 #include "ui/Platform.h"
 
@@ -28,7 +27,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("orvane-calc"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/orvane-calc.svg")));
 
-    orvane::ui::MainWindow window(orvane::ui::StackFilePath());
+    orvane::ui::MainWindow window(orvane::ui::ThisProgramsStackFile());
     if (const QScreen* screen = window.screen()) {  // centred on the screen
         window.move(screen->availableGeometry().center() - window.rect().center());
     }

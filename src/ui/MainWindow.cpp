@@ -54,7 +54,7 @@ QString FromStd(std::string_view s) { return QString::fromUtf8(s.data(), qsizety
 
 }  // namespace
 
-MainWindow::MainWindow(QString stackFile, std::unique_ptr<RandomSource> random)
+MainWindow::MainWindow(StackFilePlace stackFile, std::unique_ptr<RandomSource> random)
     : calc_(std::move(random)), stackFile_(std::move(stackFile)) {
     setWindowTitle(QStringLiteral("Orvane RPN Calculator."));
     showNotice_ = [this](const Notice& n) {
@@ -152,14 +152,14 @@ void MainWindow::keyDown(int virtualKey) {
 void MainWindow::clearStack() { pressKey(kResetKey); }
 
 void MainWindow::saveStack() {
-    if (!SaveStack(calc_, FileSystemPath(stackFile_))) return;
+    if (!SaveStack(calc_, stackFile_.forSave())) return;
     showNotice_({QMessageBox::Information, QStringLiteral("Saved"),
                  QStringLiteral("Stack information has been saved.")});
     focusKeyCatcher();
 }
 
 void MainWindow::loadStack() {
-    LoadStack(calc_, FileSystemPath(stackFile_));
+    LoadStack(calc_, stackFile_.forLoad());
     calc_.rebuildListing();
     redraw();
 }

@@ -2,10 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFileInfo>
 #include <QKeyEvent>
-#include <QTemporaryDir>
 
 #include "input/KeyMap.h"
 
@@ -70,21 +67,6 @@ TEST(KeyDerivation, WindowsTakesTheNativeVirtualKey) {
                                 Host::Windows),
                   static_cast<int>(native));
     }
-}
-
-TEST(StackFileLocation, BesideTheProgramOrInAppData) {
-    QTemporaryDir program, data;
-    EXPECT_EQ(StackFilePathFor(program.path(), data.path()),
-              program.path() + QStringLiteral("/StackTemp.stp"));
-    EXPECT_TRUE(QDir(program.path()).entryList(QDir::Hidden | QDir::Files).isEmpty());
-    // A directory nobody can write in, not even root.
-    const QString appData = data.path() + QStringLiteral("/sub");
-    for (const QString& unwritable :
-         {program.path() + QStringLiteral("/missing"), QStringLiteral("/proc")}) {
-        EXPECT_EQ(StackFilePathFor(unwritable, appData),
-                  appData + QStringLiteral("/StackTemp.stp"));
-    }
-    EXPECT_TRUE(QFileInfo(appData).isDir());
 }
 
 }  // namespace
