@@ -44,6 +44,8 @@ void Colour(QWidget* w, QPalette::ColorRole role, const QColor& colour) {
 QLabel* IndicatorLabel(QWidget* panel, const QRect& place, const char* tip) {
     auto* label = new QLabel(panel);
     label->setGeometry(place);
+    // Set, not inherited: a desktop's larger default font would outgrow the label's height.
+    label->setFont(SansSerif(panel->font(), 8.25, false));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setToolTip(QString::fromLatin1(tip));
     Colour(label, QPalette::WindowText, kGreyText);
