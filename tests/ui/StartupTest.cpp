@@ -1,4 +1,7 @@
-// What a start does on any desktop: the indicator labels keep their font.
+// What a start does on any desktop: the indicator labels keep their font, and Qt's messages
+// reach the user.
+#include "ui/StartupMessages.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -21,6 +24,32 @@ TEST(Startup, IndicatorLabelsStayAt8Point25RegularUnderALargeBoldDefault) {
         EXPECT_FALSE(label->font().bold());
     }
     QApplication::setFont(before);
+}
+
+// One line, status 1: Qt's fatal message and the warning before it, trimmed.
+TEST(Startup, AFatalMessageEndsTheProgramWithOneLine) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        (HoldStartupMessages(), qWarning(" no display "), qFatal("Failed.\n\nPlugins: xcb.\n")),
+        testing::ExitedWithCode(1),
+        "(^|\n)orvane-calc: cannot open a window: no display; Failed. Plugins: xcb.\n$");
+}
+
+std::vector<std::string> passedOn;
+
+void Catch(QtMsgType, const QMessageLogContext&, const QString& text) {
+    passedOn.push_back(text.toStdString());
+}
+
+TEST(Startup, OtherMessagesGoOnOnceTheApplicationIsBuilt) {
+    const QtMessageHandler before = qInstallMessageHandler(Catch);
+    HoldStartupMessages();
+    qWarning("held back");
+    const auto whileHeld = passedOn;
+    ReleaseStartupMessages();
+    qInstallMessageHandler(before);
+    EXPECT_TRUE(whileHeld.empty());
+    EXPECT_EQ(passedOn, std::vector<std::string>{"held back"});
 }
 
 }  // namespace
