@@ -1,12 +1,33 @@
 #include "storage/StackFile.h"
 
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstdio>
 #include <fstream>
 #include <optional>
+#include <random>
 #include <string_view>
 #include <system_error>
 #include <vector>
 
 #include "core/NumberText.h"
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace orvane {
 namespace {
@@ -54,6 +75,101 @@ std::optional<std::size_t> ParseCount(std::string_view field) {
     return n;
 }
 
+namespace fs = std::filesystem;
+
+// The few system calls a save needs, taking wide paths on Windows, where a narrow one would be
+// read in the ANSI code page.
+#ifdef _WIN32
+int CreateExclusively(const fs::path& path) {
+    return ::_wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
+                    _S_IREAD | _S_IWRITE);
+}
+long WriteSome(int fd, std::string_view bytes) {
+    constexpr std::size_t kMaxChunk = 1u << 30;
+    return ::_write(fd, bytes.data(), static_cast<unsigned>(std::min(bytes.size(), kMaxChunk)));
+}
+bool ToDisk(int fd) { return ::_commit(fd) == 0; }  // FlushFileBuffers
+bool CloseFile(int fd) { return ::_close(fd) == 0; }
+// Write-through: the call returns once the new name is on the disk.
+bool MoveIntoPlace(const fs::path& from, const fs::path& to) {
+    return ::MoveFileExW(from.c_str(), to.c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+void DirectoryToDisk(const fs::path&) {}
+#else
+int CreateExclusively(const fs::path& path) {
+    return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+}
+long WriteSome(int fd, std::string_view bytes) { return ::write(fd, bytes.data(), bytes.size()); }
+bool ToDisk(int fd) { return ::fsync(fd) == 0; }
+bool CloseFile(int fd) { return ::close(fd) == 0; }
+bool MoveIntoPlace(const fs::path& from, const fs::path& to) {
+    return std::rename(from.c_str(), to.c_str()) == 0;
+}
+// The rename is only durable once the directory is: best effort, as some file systems cannot
+// sync a directory and the new file is in place by now whatever this says.
+void DirectoryToDisk(const fs::path& dir) {
+    const int fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+#endif
+
+std::string RandomHex() {
+    std::random_device device;
+    std::array<char, 17> hex{};
+    std::snprintf(hex.data(), hex.size(), "%08x%08x", device(), device());
+    return hex.data();
+}
+
+// This save's own new file beside the stack file. It is created exclusively under a random name,
+// so a save running at the same moment in another instance never writes into it; it is removed
+// unless it was moved into place.
+class NewFile {
+  public:
+    explicit NewFile(const fs::path& file) {
+        constexpr int kAttempts = 16;
+        for (int i = 0; i < kAttempts && fd_ < 0; ++i) {
+            path_ = file;
+            path_ += "." + RandomHex() + ".new";
+            fd_ = CreateExclusively(path_);
+            if (fd_ < 0 && errno != EEXIST) break;
+        }
+        created_ = fd_ >= 0;
+    }
+    NewFile(const NewFile&) = delete;
+    NewFile& operator=(const NewFile&) = delete;
+    ~NewFile() {
+        if (fd_ >= 0) CloseFile(fd_);
+        std::error_code ec;
+        if (created_ && !placed_) fs::remove(path_, ec);
+    }
+
+    // Writes every byte, puts them on the disk, closes the file and moves it over `file`.
+    bool replace(const fs::path& file, std::string_view bytes) {
+        if (fd_ < 0) return false;
+        while (!bytes.empty()) {
+            const long n = WriteSome(fd_, bytes);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) return false;
+            bytes.remove_prefix(static_cast<std::size_t>(n));
+        }
+        const bool synced = ToDisk(fd_);
+        const bool closed = CloseFile(fd_);
+        fd_ = -1;
+        placed_ = synced && closed && MoveIntoPlace(path_, file);
+        if (placed_) DirectoryToDisk(file.parent_path());
+        return placed_;
+    }
+
+  private:
+    fs::path path_;
+    int fd_ = -1;
+    bool created_ = false;
+    bool placed_ = false;
+};
+
 }  // namespace
 
 std::string StackFileText(const Calculator& calc) {
@@ -73,26 +189,7 @@ std::string StackFileText(const Calculator& calc) {
 }
 
 bool SaveStack(const Calculator& calc, const std::filesystem::path& file) {
-    const std::string text = StackFileText(calc);
-    std::filesystem::path temporary = file;
-    temporary += ".new";
-    bool ok = false;
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        out.flush();
-        ok = out.good();
-        out.close();
-        ok = ok && !out.fail();
-    }
-    std::error_code ec;
-    if (ok) std::filesystem::rename(temporary, file, ec);
-    if (!ok || ec) {
-        std::filesystem::remove(temporary, ec);
-        return false;
-    }
-    return true;
+    return NewFile(file).replace(file, StackFileText(calc));
 }
 
 bool ApplyStackFileText(Calculator& calc, std::string_view text) {
@@ -125,15 +222,17 @@ bool ApplyStackFileText(Calculator& calc, std::string_view text) {
 }
 
 bool LoadStack(Calculator& calc, const std::filesystem::path& file) {
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(file, ec);
-    if (ec || size > kMaxFileBytes) return false;
     std::ifstream in(file, std::ios::binary);
     if (!in) return false;
-    std::string text(static_cast<std::size_t>(size), '\0');
-    in.read(text.data(), static_cast<std::streamsize>(size));
-    text.resize(static_cast<std::size_t>(in.gcount()));
-    return ApplyStackFileText(calc, text);
+    // Read to the end of the file that was opened: a size taken by name beforehand may belong to
+    // the file that a save has replaced since, and a longer new file would be cut short.
+    std::string text;
+    std::array<char, 1u << 14> chunk{};
+    while (in.read(chunk.data(), chunk.size()) || in.gcount() > 0) {
+        text.append(chunk.data(), static_cast<std::size_t>(in.gcount()));
+        if (text.size() > kMaxFileBytes) return false;
+    }
+    return !in.bad() && ApplyStackFileText(calc, text);
 }
 
 }  // namespace orvane

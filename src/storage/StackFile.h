@@ -13,8 +13,9 @@ inline constexpr const char* kStackFileName = "StackTemp.stp";
 // The file's bytes for the calculator's state.
 std::string StackFileText(const Calculator& calc);
 
-// Writes the file whole beside the old one and then replaces it, so a failed save keeps the
-// previous file. Returns whether the new file is in place.
+// Writes a new file of this save's own beside the old one, puts it on the disk and only then
+// replaces the old one with it: a failed save or a crash keeps the previous file, and saves at
+// the same moment never mix their bytes. Returns whether the new file is in place.
 bool SaveStack(const Calculator& calc, const std::filesystem::path& file);
 
 // Applies a file's text: the angle mode and entry text as soon as they are read, the stack

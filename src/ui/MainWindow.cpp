@@ -44,6 +44,8 @@ void Colour(QWidget* w, QPalette::ColorRole role, const QColor& colour) {
 QLabel* IndicatorLabel(QWidget* panel, const QRect& place, const char* tip) {
     auto* label = new QLabel(panel);
     label->setGeometry(place);
+    // Set, not inherited: a desktop's larger default font would outgrow the label's height.
+    label->setFont(SansSerif(panel->font(), 8.25, false));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setToolTip(QString::fromLatin1(tip));
     Colour(label, QPalette::WindowText, kGreyText);
@@ -54,7 +56,7 @@ QString FromStd(std::string_view s) { return QString::fromUtf8(s.data(), qsizety
 
 }  // namespace
 
-MainWindow::MainWindow(QString stackFile, std::unique_ptr<RandomSource> random)
+MainWindow::MainWindow(StackFilePlace stackFile, std::unique_ptr<RandomSource> random)
     : calc_(std::move(random)), stackFile_(std::move(stackFile)) {
     setWindowTitle(QStringLiteral("Orvane RPN Calculator."));
     showNotice_ = [this](const Notice& n) {
@@ -152,14 +154,14 @@ void MainWindow::keyDown(int virtualKey) {
 void MainWindow::clearStack() { pressKey(kResetKey); }
 
 void MainWindow::saveStack() {
-    if (!SaveStack(calc_, stackFile_.toStdString())) return;
+    if (!SaveStack(calc_, stackFile_.forSave())) return;
     showNotice_({QMessageBox::Information, QStringLiteral("Saved"),
                  QStringLiteral("Stack information has been saved.")});
     focusKeyCatcher();
 }
 
 void MainWindow::loadStack() {
-    LoadStack(calc_, stackFile_.toStdString());
+    LoadStack(calc_, stackFile_.forLoad());
     calc_.rebuildListing();
     redraw();
 }

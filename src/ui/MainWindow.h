@@ -11,6 +11,7 @@
 #include "core/Calculator.h"
 #include "input/Keypad.h"
 #include "ui/Menus.h"
+#include "ui/Platform.h"
 
 class QLabel;
 class QListWidget;
@@ -30,7 +31,7 @@ struct Notice {
 class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
-    explicit MainWindow(QString stackFile,
+    explicit MainWindow(StackFilePlace stackFile,
                         std::unique_ptr<RandomSource> random = MakeSeededRandom());
 
     // Test seams: how a box is shown and how a page is opened. Nothing else is replaced.
@@ -79,7 +80,7 @@ class MainWindow : public QMainWindow {
     std::function<void(const Notice&)> showNotice_;
     std::function<bool(const QUrl&)> openPage_;
     Calculator calc_;
-    QString stackFile_;
+    StackFilePlace stackFile_;
     QListWidget* listing_ = nullptr;
     QWidget* indicatorPanel_ = nullptr;
     QLabel* countLabel_ = nullptr;

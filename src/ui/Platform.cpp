@@ -5,12 +5,19 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QStandardPaths>
 #include <QStringList>
-#include <QTemporaryFile>
 #include <array>
 #include <utility>
+
+#ifdef Q_OS_WIN
+#include <QTemporaryFile>
+#else
+#include <unistd.h>
+#include <QFile>
+#endif
 
 namespace orvane::ui {
 namespace {
@@ -158,6 +165,18 @@ int FromMainKey(int key) {
     }
 }
 
+// Whether the program may create files in the directory; an installed program's may not be.
+bool CanCreateFilesIn(const QString& directory) {
+#ifdef Q_OS_WIN
+    // Folder rights on Windows are access lists that no attribute shows: only a real file tells.
+    QTemporaryFile probe(directory + QStringLiteral("/.orvane-probe-XXXXXX"));
+    return probe.open();
+#else
+    // The kernel's answer, which knows root's rights and a read-only mount, unlike the mode bits.
+    return ::access(QFile::encodeName(directory).constData(), W_OK | X_OK) == 0;
+#endif
+}
+
 }  // namespace
 
 int VirtualKeyFor(const KeyFacts& key, Host host) {
@@ -179,20 +198,36 @@ int VirtualKeyOf(const QKeyEvent& event) {
         {event.key(), event.modifiers(), event.nativeScanCode(), event.nativeVirtualKey()});
 }
 
-QString ProgramDirectory() { return QCoreApplication::applicationDirPath(); }
-
-QString StackFilePathFor(const QString& programDirectory, const QString& appDataDirectory) {
-    const QString name = QString::fromLatin1(kStackFileName);
-    // A real probe: permission bits say little to root or on a read-only file system.
-    QTemporaryFile probe(programDirectory + QStringLiteral("/.orvane-probe-XXXXXX"));
-    if (probe.open()) return programDirectory + u'/' + name;
-    QDir().mkpath(appDataDirectory);
-    return appDataDirectory + u'/' + name;
+std::filesystem::path FileSystemPath(const QString& path) {
+    return {QDir::toNativeSeparators(path).toStdU16String()};
 }
 
-QString StackFilePath() {
-    return StackFilePathFor(ProgramDirectory(),
-                            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+QString ProgramDirectory() { return QCoreApplication::applicationDirPath(); }
+
+StackFilePlace::StackFilePlace(const QString& file) : file_(file) {}
+
+StackFilePlace::StackFilePlace(QString programDirectory, QString appDataDirectory)
+    : programDirectory_(std::move(programDirectory)),
+      appDataDirectory_(std::move(appDataDirectory)) {}
+
+const QString& StackFilePlace::file() {
+    if (!file_) {
+        const QString& directory =
+            CanCreateFilesIn(programDirectory_) ? programDirectory_ : appDataDirectory_;
+        file_ = directory + u'/' + QString::fromLatin1(kStackFileName);
+    }
+    return *file_;
+}
+
+std::filesystem::path StackFilePlace::forSave() {
+    QDir().mkpath(QFileInfo(file()).absolutePath());
+    return FileSystemPath(file());
+}
+
+std::filesystem::path StackFilePlace::forLoad() { return FileSystemPath(file()); }
+
+StackFilePlace ThisProgramsStackFile() {
+    return {ProgramDirectory(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)};
 }
 
 bool OpenWebPage(const QUrl& address) { return QDesktopServices::openUrl(address); }

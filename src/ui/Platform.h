@@ -1,10 +1,13 @@
 // The few things that differ between Windows and elsewhere: virtual-key codes of physical
-// keys, where the program lives, line breaks in message texts, opening a web page.
+// keys, file paths and where the stack file lives, line breaks in message texts, opening a web
+// page.
 #pragma once
 
 #include <QString>
 #include <QUrl>
 #include <Qt>
+#include <filesystem>
+#include <optional>
 
 class QKeyEvent;
 
@@ -30,13 +33,37 @@ struct KeyFacts {
 int VirtualKeyFor(const KeyFacts& key, Host host = kHost);
 int VirtualKeyOf(const QKeyEvent& event);
 
+// A path as the engine's file calls take it. Built from UTF-16: on Windows a narrow string is
+// read in the ANSI code page, and a folder named outside it would not be found.
+std::filesystem::path FileSystemPath(const QString& path);
+
 // The directory that holds the program file.
 QString ProgramDirectory();
 
-// Where the stack file lives: beside the program when that directory can be written,
-// otherwise (an installed program) in the user's application data directory.
-QString StackFilePathFor(const QString& programDirectory, const QString& appDataDirectory);
-QString StackFilePath();
+// Where the stack file lives: beside the program when the program may create files there,
+// otherwise (an installed program) in the user's application data folder. Decided when Save or
+// Load first needs it and kept from then on, so that Load reads where Save writes.
+class StackFilePlace {
+  public:
+    // Always this file (implicit: a file's path names a place).
+    StackFilePlace(const QString& file);
+    StackFilePlace(QString programDirectory, QString appDataDirectory);
+
+    // Where Save writes; creates the folder the file goes in when it is missing.
+    std::filesystem::path forSave();
+    // Where Load reads: where Save would write. Creates nothing.
+    std::filesystem::path forLoad();
+
+  private:
+    const QString& file();
+
+    QString programDirectory_;
+    QString appDataDirectory_;
+    std::optional<QString> file_;
+};
+
+// This program's stack file: beside it, or in its application data folder.
+StackFilePlace ThisProgramsStackFile();
 
 // Hands a web address to the user's browser and returns at once (on Windows, as the shell's
 // "explorer <address>" does). False when no browser could be asked; the program goes on.

@@ -2,10 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFileInfo>
 #include <QKeyEvent>
-#include <QTemporaryDir>
 
 #include "input/KeyMap.h"
 
@@ -43,21 +40,6 @@ TEST(KeyDerivation, GivesThePhysicalKey) {
         EXPECT_EQ(VirtualKeyOf(event), c.virtualKey) << c.qtKey << " scan code " << c.scanCode;
     }
     EXPECT_EQ(VirtualKeyFor({Qt::Key_Up, kPad, 80, 104}, Host::Windows), 104);
-}
-
-TEST(StackFileLocation, BesideTheProgramOrInAppData) {
-    QTemporaryDir program, data;
-    EXPECT_EQ(StackFilePathFor(program.path(), data.path()),
-              program.path() + QStringLiteral("/StackTemp.stp"));
-    EXPECT_TRUE(QDir(program.path()).entryList(QDir::Hidden | QDir::Files).isEmpty());
-    // A directory nobody can write in, not even root.
-    const QString appData = data.path() + QStringLiteral("/sub");
-    for (const QString& unwritable :
-         {program.path() + QStringLiteral("/missing"), QStringLiteral("/proc")}) {
-        EXPECT_EQ(StackFilePathFor(unwritable, appData),
-                  appData + QStringLiteral("/StackTemp.stp"));
-    }
-    EXPECT_TRUE(QFileInfo(appData).isDir());
 }
 
 }  // namespace
