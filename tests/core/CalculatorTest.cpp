@@ -7,42 +7,40 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-TEST(Stack, HoldsAtMost9999Values) {
+TEST(Stack, HoldsAtMost9999ValuesAndListsTheElevenNearestTheTop) {
     Calculator calc;
+    EXPECT_EQ(calc.top(), "");  // the sentinel below the bottom value
+    EXPECT_EQ(calc.listing(), (Listing{Texts(11, ""), "Stack: 0"}));
     EXPECT_FALSE(calc.takeStackFullWarning());
-    for (int i = 1; i <= 9998; ++i) calc.push(std::to_string(i));
-    EXPECT_EQ(calc.push("9999"), PushResult::Pushed);
-    const Listing before = calc.listing();
+    calc.push("7");
+    EXPECT_EQ(calc.listing().rows, Texts({"", "", "", "", "", "", "", "", "", "", "1:      7"}));
+    for (int i = 2; i <= 9999; ++i) EXPECT_EQ(calc.push(std::to_string(i)), PushResult::Pushed);
+    const Listing full = calc.listing();
+    EXPECT_EQ(full.rows.front(), "11:      9,989");
+    EXPECT_EQ(full.countLabel, "Stack: 9999");
     for (const char* text : {"2", "", ".", "-"}) {  // the limit is tested first
         EXPECT_EQ(calc.push(text), PushResult::StackFull) << text;
         EXPECT_TRUE(calc.takeStackFullWarning());
         EXPECT_FALSE(calc.takeStackFullWarning());  // reported once
     }
-    EXPECT_EQ(calc.count(), 9999u);
-    EXPECT_EQ(calc.listing(), before);
-    EXPECT_EQ(before.countLabel, "Stack: 9999");
-    EXPECT_EQ(before.rows.front(), "11:      9,989");
-    EXPECT_EQ(before.rows.back(), "1:      9,999");
-}
-
-TEST(Stack, ListingShowsTheElevenNearestTheTopAndBlanksAbove) {
-    Calculator calc;
-    EXPECT_EQ(calc.top(), "");  // the sentinel below the bottom value
-    EXPECT_EQ(calc.listing().rows, Texts(11, ""));
-    EXPECT_EQ(calc.listing().countLabel, "Stack: 0");
-    calc.push("7");
-    calc.push("8");
-    EXPECT_EQ(calc.listing().rows,
-              Texts({"", "", "", "", "", "", "", "", "", "2:      7", "1:      8"}));
-    EXPECT_EQ(calc.listing().countLabel, "Stack: 2");
+    EXPECT_EQ(calc.listing(), full);
     calc.clearAll();
-    EXPECT_TRUE(calc.listing().rows.empty());  // after a reset the listing is blank
-    EXPECT_EQ(calc.listing().countLabel, "Stack: 0");
+    EXPECT_EQ(calc.listing(), (Listing{{}, "Stack: 0"}));  // after a reset the listing is blank
 }
 
-TEST(Random, TwoCalculatorsAreSeededApart) {
+// Two calculators draw different numbers, spread over the whole of [0, 1).
+TEST(Random, SeededApartAndSpread) {
     Calculator a, b;
     EXPECT_NE(a.nextRandom(), b.nextRandom());
+    double lowest = 1, highest = 0;
+    for (int i = 0; i < 64; ++i) {
+        const double r = a.nextRandom();
+        lowest = std::min(lowest, r);
+        highest = std::max(highest, r);
+    }
+    EXPECT_LT(lowest, 0.25);
+    EXPECT_GT(highest, 0.75);
+    EXPECT_LT(highest, 1);
 }
 
 }  // namespace

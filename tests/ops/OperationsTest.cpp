@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <random>
+#include <tuple>
 
 #include "core/NumberText.h"
 
@@ -16,37 +17,29 @@ using Op = void (*)(Calculator&, const std::string&);
 // degree constant, rounded to 5 decimals.
 TEST(Trigonometry, AgreesWithLongDoubleFunctions) {
     constexpr long double kDegreesPerRadian = 57.2957795L;
-    struct Key {
-        Op op;
-        long double (*exact)(long double);
-        bool inverse;
-    };
-    const Key keys[] = {{ops::Sin, sinl, false},    {ops::Cos, cosl, false},
-                        {ops::Tan, tanl, false},    {ops::ArcSin, asinl, true},
-                        {ops::ArcCos, acosl, true}, {ops::ArcTan, atanl, true}};
+    const std::tuple<Op, long double (*)(long double), bool> keys[] = {
+        {ops::Sin, sinl, false},    {ops::Cos, cosl, false},    {ops::Tan, tanl, false},
+        {ops::ArcSin, asinl, true}, {ops::ArcCos, acosl, true}, {ops::ArcTan, atanl, true}};
     std::mt19937_64 random(42);
     std::uniform_real_distribution<double> angle(-720, 720), unit(-1, 1);
     int compared = 0;
-    for (int i = 0; i < 4000; ++i) {
-        for (const Key& key : keys) {
-            for (AngleMode mode : {AngleMode::Radians, AngleMode::Degrees}) {
-                const std::string text = NormalForm(key.inverse ? unit(random) : angle(random));
-                const long double x = *ParseNumber(text);
-                const bool degrees = mode == AngleMode::Degrees;
-                const long double r = key.inverse ? key.exact(x) * (degrees ? kDegreesPerRadian : 1)
-                                                  : key.exact(degrees ? x / kDegreesPerRadian : x);
-                const long double scaled = r * 100000;
-                // Near a pole, or so near a rounding tie that the arcsine's 1E-12 guard term
-                // may tip it, either neighbour is right.
-                if (std::fabs(scaled) > 1E9L) continue;
-                if (std::fabs(std::fabs(scaled - std::trunc(scaled)) - 0.5L) < 1E-4L) continue;
-                Calculator calc;
-                calc.setAngle(mode);
-                key.op(calc, text);
-                const double expected = static_cast<double>(std::nearbyint(scaled) / 100000);
-                ASSERT_EQ(calc.values(), std::vector{NormalForm(expected)}) << text;
-                ++compared;
-            }
+    for (int i = 0; i < 8000; ++i) {
+        for (const auto& [op, exact, inverse] : keys) {
+            const bool degrees = i % 2 == 1;
+            const std::string text = NormalForm(inverse ? unit(random) : angle(random));
+            const long double x = *ParseNumber(text), perRadian = degrees ? kDegreesPerRadian : 1;
+            const long double scaled =
+                (inverse ? exact(x) * perRadian : exact(x / perRadian)) * 100000;
+            // Near a pole, or so near a rounding tie that the arcsine's 1E-12 guard term may
+            // tip it, either neighbour is right.
+            if (std::fabs(scaled) > 1E9L) continue;
+            if (std::fabs(std::fabs(scaled - std::trunc(scaled)) - 0.5L) < 1E-4L) continue;
+            Calculator calc;
+            calc.setAngle(degrees ? AngleMode::Degrees : AngleMode::Radians);
+            op(calc, text);
+            const auto expected = static_cast<double>(std::nearbyint(scaled) / 100000);
+            ASSERT_EQ(calc.values(), std::vector{NormalForm(expected)}) << text;
+            ++compared;
         }
     }
     EXPECT_GT(compared, 40000);

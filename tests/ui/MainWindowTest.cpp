@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -43,21 +44,19 @@ class WindowTest : public testing::Test {
     QStringList notices_;
 };
 
-TEST_F(WindowTest, StartsEmptyInRadiansWithTheFocusOnTheHiddenCatcher) {
-    EXPECT_EQ(window_.windowTitle(), QStringLiteral("Orvane RPN Calculator."));
-    EXPECT_EQ(window_.listing()->count(), 11);
-    EXPECT_EQ(window_.countLabel()->text(), QStringLiteral("Stack: 0"));
+// The start, then each menu command through its own shortcut, ahead of the key of its letter.
+TEST_F(WindowTest, StartsInRadiansAndMenuShortcutsRunTheirCommands) {
     EXPECT_EQ(window_.angleLabel()->text(), QStringLiteral("Rad"));
     EXPECT_TRUE(window_.radiansEntry()->isChecked());
     EXPECT_EQ(QApplication::focusWidget(), catcher());
     EXPECT_FALSE(catcher()->visibleRegion().boundingRect().isValid());
+    for (const QLabel* label : {window_.countLabel(), window_.angleLabel()}) {
+        EXPECT_EQ(label->font().pointSizeF(), 8.25);  // whatever the desktop's default
+        EXPECT_FALSE(label->font().bold());
+    }
     for (int i = 0; i < kKeypadKeys; ++i) {  // what screen readers announce
         EXPECT_EQ(window_.key(i)->accessibleName().toStdString(), Keypad()[i].tooltip);
     }
-}
-
-// Each menu command through its own shortcut, ahead of the key of the same letter.
-TEST_F(WindowTest, MenuShortcutsRunTheirCommands) {
     type({Qt::Key_1, Qt::Key_Return, Qt::Key_2, Qt::Key_Return});
     const auto ctrl = [this](Qt::Key key) { type({key}, Qt::ControlModifier); };
     ctrl(Qt::Key_D);
@@ -107,11 +106,8 @@ TEST_F(WindowTest, KeysAnswerEveryMouseButtonAndClicksKeepTheFocusOnTheCatcher) 
     }
     type({Qt::Key_Tab, Qt::Key_9});
     EXPECT_EQ(window_.entryLine()->text(), QStringLiteral("9"));
-}
-
-TEST_F(WindowTest, APastedMegabyteShowsItsEnd) {
-    const QString text = QStringLiteral("0.") + QString(1 << 20, QLatin1Char('0')) + u'5';
-    QApplication::clipboard()->setText(text);
+    // A pasted megabyte: only its end is laid out.
+    QApplication::clipboard()->setText(QStringLiteral("0.") + QString(1 << 20, u'0') + u'5');
     type({Qt::Key_V}, Qt::ControlModifier);
     EXPECT_LT(window_.entryLine()->text().size(), 100);
     EXPECT_TRUE(window_.entryLine()->text().endsWith(QStringLiteral("0005")));
@@ -130,6 +126,28 @@ TEST_F(WindowTest, AFullStackWarnsAndAFailedSaveIsSilent) {
     broken.setNoticeShower([this](const Notice& n) { notices_.push_back(n.title); });
     broken.saveStack();
     EXPECT_EQ(notices_.size(), 1);
+}
+
+// Nothing is created before the first Save or Load, and Load reads where Save writes.
+TEST(StackFilePlace, DecidedOnFirstUseAndTheSameForSaveAndLoad) {
+    for (const bool programCanWrite : {true, false}) {  // false: the program's folder is missing
+        QTemporaryDir root;
+        const QDir program(root.filePath(QStringLiteral("Zürich-数"))), data(root.filePath("d"));
+        if (programCanWrite) QDir(root.path()).mkdir(program.dirName());
+        MainWindow window(StackFilePlace(program.path(), data.path()));
+        window.setNoticeShower([](const Notice&) {});
+        window.loadStack();
+        EXPECT_EQ(QDir(root.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(),
+                  programCanWrite ? 1 : 0);
+        EXPECT_TRUE(program.isEmpty(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden));
+        window.pressKey(7);
+        window.pressKey(14);  // Enter
+        window.saveStack();
+        window.clearStack();
+        window.loadStack();
+        EXPECT_EQ(window.engine().values(), Texts{"7"});
+        EXPECT_TRUE((programCanWrite ? program : data).exists(QStringLiteral("StackTemp.stp")));
+    }
 }
 
 }  // namespace

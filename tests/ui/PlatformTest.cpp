@@ -4,42 +4,51 @@
 
 #include <QKeyEvent>
 
-#include "input/KeyMap.h"
+#include "ui/StartupMessages.h"
 
 namespace orvane::ui {
 namespace {
 
-// Real X11 events carry the scan code; synthetic ones only the Qt key; Windows the native key.
+// The key events the end-to-end test cannot send: a keypad whose layout prints a comma, keypad
+// 5 without Num Lock, events without a scan code, and the Windows path's native key.
 TEST(KeyDerivation, GivesThePhysicalKey) {
-    struct Case {
-        int qtKey;
-        Qt::KeyboardModifiers modifiers;
-        quint32 scanCode;
-        int virtualKey;
-    };
-    const Qt::KeyboardModifiers kShift = Qt::ShiftModifier, kPad = Qt::KeypadModifier;
-    for (const Case& c : std::initializer_list<Case>{
-             {Qt::Key_P, Qt::ControlModifier, 41, 80},  // letters by the Qt key
-             {Qt::Key_Asterisk, kShift, 17, 56},        // Shift+8 is the 8 key
-             {Qt::Key_Greater, kShift, 60, 190},
-             {Qt::Key_Minus, {}, 20, 189},
-             {Qt::Key_Return, {}, 36, 13},
-             {Qt::Key_Up, {}, 111, 38},
-             {Qt::Key_Comma, kPad, 91, 110},  // the keypad's point in any layout
-             {Qt::Key_1, kPad, 87, 97},
-             {Qt::Key_Plus, kPad, 86, 107},
-             {Qt::Key_Up, kPad, 80, 38},  // keypad 8 without Num Lock
-             {Qt::Key_Delete, kPad, 91, 46},
-             {Qt::Key_Clear, kPad, 84, 12},
-             {Qt::Key_7, {}, 0, 55},  // synthetic: no scan code
-             {Qt::Key_Period, {}, 0, 190},
-             {Qt::Key_Enter, {}, 0, 13},
-             {Qt::Key_Tab, {}, 0, 9},
-             {Qt::Key_F1, {}, 0, 112}}) {
-        const QKeyEvent event(QEvent::KeyPress, c.qtKey, c.modifiers, c.scanCode, 0, 0);
-        EXPECT_EQ(VirtualKeyOf(event), c.virtualKey) << c.qtKey << " scan code " << c.scanCode;
+    const Qt::KeyboardModifiers kPad = Qt::KeypadModifier;
+    for (auto [qtKey, modifiers, scanCode, virtualKey] : {std::tuple{Qt::Key_Comma, kPad, 91u, 110},
+                                                          {Qt::Key_Clear, kPad, 84u, 12},
+                                                          {Qt::Key_7, {}, 0u, 55},
+                                                          {Qt::Key_Period, {}, 0u, 190},
+                                                          {Qt::Key_Enter, {}, 0u, 13},
+                                                          {Qt::Key_F1, {}, 0u, 112},
+                                                          {Qt::Key_Plus, kPad, 0u, 107}}) {
+        const QKeyEvent event(QEvent::KeyPress, qtKey, modifiers, scanCode, 0, 0);
+        EXPECT_EQ(VirtualKeyOf(event), virtualKey) << qtKey << " scan code " << scanCode;
     }
     EXPECT_EQ(VirtualKeyFor({Qt::Key_Up, kPad, 80, 104}, Host::Windows), 104);
+}
+
+// One line, status 1: Qt's fatal message and the warning before it, trimmed.
+TEST(Startup, AFatalMessageEndsTheProgramWithOneLine) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        (HoldStartupMessages(), qWarning(" no display "), qFatal("Failed.\n\nPlugins: xcb.\n")),
+        testing::ExitedWithCode(1),
+        "(^|\n)orvane-calc: cannot open a window: no display; Failed. Plugins: xcb.\n$");
+}
+
+std::vector<std::string> passedOn;
+
+TEST(Startup, OtherMessagesGoOnOnceTheApplicationIsBuilt) {
+    const QtMessageHandler before =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
+            passedOn.push_back(text.toStdString());
+        });
+    HoldStartupMessages();
+    qWarning("held back");
+    const auto whileHeld = passedOn;
+    ReleaseStartupMessages();
+    qInstallMessageHandler(before);
+    EXPECT_TRUE(whileHeld.empty());
+    EXPECT_EQ(passedOn, std::vector<std::string>{"held back"});
 }
 
 }  // namespace

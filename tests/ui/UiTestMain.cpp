@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFont>
 
 // Widgets need an application object for the whole run.
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
+    // A desktop with a large bold default font: the window must not take it where it sets its own.
+    QApplication::setFont(QFont(QApplication::font().family(), 14, QFont::Bold));
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
