@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace orvane {
 namespace {
 
@@ -32,15 +34,12 @@ TEST(Stack, HoldsAtMost9999ValuesAndListsTheElevenNearestTheTop) {
 TEST(Random, SeededApartAndSpread) {
     Calculator a, b;
     EXPECT_NE(a.nextRandom(), b.nextRandom());
-    double lowest = 1, highest = 0;
-    for (int i = 0; i < 64; ++i) {
-        const double r = a.nextRandom();
-        lowest = std::min(lowest, r);
-        highest = std::max(highest, r);
-    }
-    EXPECT_LT(lowest, 0.25);
-    EXPECT_GT(highest, 0.75);
-    EXPECT_LT(highest, 1);
+    std::vector<double> draws(64);
+    for (double& r : draws) r = a.nextRandom();
+    const auto [lowest, highest] = std::minmax_element(draws.begin(), draws.end());
+    EXPECT_LT(*lowest, 0.25);
+    EXPECT_GT(*highest, 0.75);
+    EXPECT_LT(*highest, 1);
 }
 
 }  // namespace

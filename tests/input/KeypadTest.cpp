@@ -7,31 +7,34 @@
 namespace orvane {
 namespace {
 
-// The painter lays the keys out from the table: every cell of the 7 × 7 grid holds one key.
+// The painter lays the keys out from the table: they fill the 7 × 7 grid, one to a cell.
 TEST(KeypadTable, FillsTheGridOnceInIndexOrder) {
     std::set<std::pair<int, int>> cells;
     for (int i = 0; i < kKeypadKeys; ++i) {
         const KeypadKey& key = Keypad()[static_cast<std::size_t>(i)];
         EXPECT_EQ(key.index, i);
-        for (int c = key.column; c <= key.column + (key.wide ? 1 : 0); ++c) {
-            EXPECT_TRUE(cells.insert({key.row, c}).second) << "two keys in one cell: " << i;
-        }
+        for (int c = key.column; c <= key.column + key.wide; ++c) cells.insert({key.row, c});
     }
     EXPECT_EQ(cells.size(), 49u);
-    EXPECT_EQ(cells.begin()->first, 0);
-    EXPECT_EQ(cells.rbegin()->first, 6);
+    EXPECT_EQ(*cells.begin(), std::pair(0, 0));
+    EXPECT_EQ(*cells.rbegin(), std::pair(6, 6));
 }
 
-// Enter on a full stack keeps the typed number, and the window is told to warn.
-TEST(Keypad, EnterOnAFullStackKeepsTheEntry) {
-    Calculator calc;
-    for (int i = 0; i < 9999; ++i) calc.push("1");
-    calc.setEntry("42");
-    EXPECT_TRUE(PressKey(calc, 14).stackFull);
-    EXPECT_EQ(calc.entry(), "42");
-    calc.drop();
-    EXPECT_FALSE(PressKey(calc, 14).stackFull);
-    EXPECT_EQ(calc.top(), "42");
+// On a full stack no operand is taken and the typed number stays, and the window is told to
+// warn; with no entry an operation's operands make room for its result.
+TEST(Keypad, AFullStackKeepsOperandsAndEntry) {
+    for (int key : {16, 28, 34, 14}) {  // +, square root, Sin, Enter
+        Calculator calc;
+        for (int i = 0; i < 9999; ++i) calc.push("4");
+        calc.setEntry("1");
+        EXPECT_TRUE(PressKey(calc, key).stackFull);
+        EXPECT_EQ(calc.count(), 9999u);
+        EXPECT_EQ(calc.top(), "4");
+        EXPECT_EQ(calc.entry(), "1");
+        calc.setEntry("");
+        EXPECT_EQ(PressKey(calc, key).stackFull, key == 14) << key;  // Enter duplicates the top
+        EXPECT_EQ(calc.top(), key == 14 ? "4" : key == 16 ? "8" : key == 28 ? "2" : "-0.7568");
+    }
 }
 
 }  // namespace

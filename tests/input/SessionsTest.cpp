@@ -13,11 +13,6 @@
 namespace orvane {
 namespace {
 
-// The keypad's keys in index order, as the sessions name them.
-constexpr const char* kKeyNames =
-    "0 1 2 3 4 5 6 7 8 9 . AC Ln Del Enter Swap + - * / C Extract Rot+ Rot- pi +/- 1/x % sqrt "
-    "x^y Drop Exp Int Mod Sin Cos Tan Asin Acos Atan 10^x x! Rnd";
-
 struct FixedRandom : RandomSource {
     double nextUnit() override { return 0.123456789012345678; }
 };
@@ -33,18 +28,11 @@ std::string Joined(const std::vector<std::string>& words) {
     return out.empty() ? "_" : out;
 }
 
-std::string Pasted(std::string text) {
-    std::replace(text.begin(), text.end(), '~', ' ');
-    for (auto [escape, c] : {std::pair{"\\t", '\t'}, {"\\r", '\r'}, {"\\n", '\n'}}) {
-        for (auto at = text.find(escape); at != std::string::npos; at = text.find(escape)) {
-            text.replace(at, 2, 1, c);
-        }
-    }
-    return text;
-}
-
 void Press(Calculator& calc, const std::string& key) {
-    static const auto kNames = Words(kKeyNames);
+    // The keypad's keys in index order, as the sessions name them.
+    static const auto kNames = Words(
+        "0 1 2 3 4 5 6 7 8 9 . AC Ln Del Enter Swap + - * / C Extract Rot+ Rot- pi +/- 1/x % sqrt "
+        "x^y Drop Exp Int Mod Sin Cos Tan Asin Acos Atan 10^x x! Rnd");
     const auto named = std::find(kNames.begin(), kNames.end(), key);
     if (named != kNames.end()) {
         PressKey(calc, static_cast<int>(named - kNames.begin()));
@@ -52,8 +40,10 @@ void Press(Calculator& calc, const std::string& key) {
         calc.undo();
     } else if (key == "Deg" || key == "Rad") {
         calc.setAngle(key == "Deg" ? AngleMode::Degrees : AngleMode::Radians);
-    } else if (key.starts_with("paste:")) {
-        PasteIntoEntry(calc, Pasted(key.substr(6)));
+    } else if (key.starts_with("paste:")) {  // "~" for a blank
+        std::string text = key.substr(6);
+        std::replace(text.begin(), text.end(), '~', ' ');
+        PasteIntoEntry(calc, text);
     } else if (key.starts_with("vk:")) {
         KeyDown(calc, std::stoi(key.substr(3)));
     } else {

@@ -45,23 +45,5 @@ TEST(Trigonometry, AgreesWithLongDoubleFunctions) {
     EXPECT_GT(compared, 40000);
 }
 
-// On a full stack no operand is taken and the pending entry stays; with no entry the operands
-// make room for their result.
-TEST(Operations, AFullStackKeepsOperandsAndEntry) {
-    for (Op op : {ops::Add, ops::SquareRoot, ops::Sin}) {
-        Calculator calc;
-        for (int i = 0; i < 9999; ++i) calc.push("4");
-        calc.setEntry("1");
-        op(calc, calc.entry());
-        EXPECT_TRUE(calc.takeStackFullWarning());
-        EXPECT_EQ(calc.count(), 9999u);
-        EXPECT_EQ(calc.top(), "4");
-        EXPECT_EQ(calc.entry(), "1");
-        op(calc, "");
-        EXPECT_FALSE(calc.takeStackFullWarning());
-        EXPECT_NE(calc.top(), "4");
-    }
-}
-
 }  // namespace
 }  // namespace orvane
