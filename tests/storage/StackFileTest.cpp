@@ -4,6 +4,7 @@
 
 #include <fstream>
 #include <functional>
+#include <random>
 #include <sstream>
 
 #include "ops/Operations.h"
@@ -40,8 +41,7 @@ class StackFileTest : public testing::Test {
     }
     const fs::path dir_ =
         fs::temp_directory_path() /
-        fs::path(u8"orvane-Zürich-数-")
-            .concat(testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::path(u8"orvane-Zürich-数-").concat(std::to_string(std::random_device{}()));
     const fs::path file_ = dir_ / kStackFileName;
 };
 
@@ -66,7 +66,8 @@ TEST_F(StackFileTest, SavesTheStateByteForByteAndLoadsItBack) {
 // it read before the failure (the angle mode here), but never part of the stack.
 TEST_F(StackFileTest, AFailedLoadKeepsTheStackAndItsUndoCopy) {
     std::vector<fs::path> files{dir_ / "huge"};
-    std::ofstream(files[0]) << " 0 \r\n\r\n 6000000 \r\n" << std::string(17'000'000, '1');
+    std::ofstream(files[0]) << " 0 \r\n\r\n 6000000 \r\n";
+    fs::resize_file(files[0], 17'000'000);
     for (const auto& f : fs::directory_iterator(fs::path(ORVANE_UNLOADABLE))) files.push_back(f);
     for (const fs::path& file : files) {
         Calculator calc = With({"7", "8"}, "3");
@@ -128,10 +129,10 @@ TEST_F(StackFileTest, TwoSavesAtOnceNeverMix) {
     a.back() = "1";
     b.back() = "123456";  // a load that stops at the length of a would read a wrong last value
     ASSERT_TRUE(SaveStack(With(a), file_));
-    for (const Texts* values : {&a, &b}) {
+    for (const Calculator& calc : {With(a), With(b)}) {
         InChild([&] {
             bool ok = true;
-            for (int i = 0; i < 200; ++i) ok = SaveStack(With(*values), file_) && ok;
+            for (int i = 0; i < 200; ++i) ok = SaveStack(calc, file_) && ok;
             return ok;
         });
     }
