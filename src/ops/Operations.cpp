@@ -1,5 +1,6 @@
 #include "ops/Operations.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/NumberText.h"
@@ -89,7 +90,8 @@ Result NaturalLog(double, double x, AngleMode) {
 }
 Result PowerOf10(double, double x, AngleMode) {
     // Whole exponents by decimal shift, so 10^22 is the double nearest to it.
-    if (x == std::floor(x)) return ShiftDecimal(1, x > 1000 ? 1000 : x < -1000 ? -1000 : x);
+    if (x == std::floor(x))
+        return ShiftDecimal(1, static_cast<std::int64_t>(std::clamp(x, -1000.0, 1000.0)));
     return Checked(std::pow(10.0, x));
 }
 Result Integer(double, double x, AngleMode) { return std::floor(x); }

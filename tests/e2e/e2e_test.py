@@ -7,8 +7,7 @@ import os, re, shutil, subprocess, sys, tempfile, time
 
 TIMEOUT = 10  # seconds to wait for a state to come about; nothing asserts a duration
 # X keycodes of the numeric keypad's keys: Num Lock decides what they send.
-KEYPAD = dict(zip("kp0 kp1 kp2 kp3 kp4 kp5 kp6 kp7 kp8 kp9 kpdot".split(),
-                  "90 87 88 89 83 84 85 79 80 81 91".split()))
+KEYPAD = dict(zip("kp0 kp1 kp2 kp3 kp4 kp5 kp6 kp7 kp8 kp9 kpdot".split(), "90 87 88 89 83 84 85 79 80 81 91".split()))
 
 
 def wait_for(probe, what):

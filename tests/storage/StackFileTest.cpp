@@ -76,7 +76,7 @@ TEST_F(StackFileTest, AFailedLoadKeepsTheStackAndItsUndoCopy) {
         EXPECT_EQ(calc.values(), Texts({"7"})) << file;
         EXPECT_EQ(calc.undoValues(), Texts({"7", "8"})) << file;
         const bool modeRead = file != files[0] && fs::file_size(file) > 0;
-        EXPECT_EQ(calc.angle(), modeRead ? AngleMode::Degrees : AngleMode::Radians) << file;
+        EXPECT_EQ(calc.angle() == AngleMode::Degrees, modeRead) << file;
     }
     Calculator calc = With({}, "3");
     EXPECT_FALSE(LoadStack(calc, dir_ / "missing"));

@@ -2,9 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QTemporaryDir>
@@ -106,10 +107,9 @@ TEST_F(WindowTest, KeysAnswerEveryMouseButtonAndClicksKeepTheFocusOnTheCatcher) 
 }
 
 TEST_F(WindowTest, AFullStackWarnsAndAFailedSaveIsSilent) {
-    QFile file(dir_.filePath(QStringLiteral("StackTemp.stp")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(" 1 \r\n\r\n 9999 \r\n" + QByteArray("1\r\n").repeated(9999));
-    file.close();
+    std::ofstream(dir_.filePath(QStringLiteral("StackTemp.stp")).toStdString(), std::ios::binary)
+        << " 1 \r\n\r\n 9999 \r\n"
+        << QByteArray("1\r\n").repeated(9999).toStdString();
     window_.loadStack();
     type({Qt::Key_4, Qt::Key_Return});
     EXPECT_EQ(notices_, QStringList({QStringLiteral("Warning:Stack is full.")}));

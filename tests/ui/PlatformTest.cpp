@@ -15,13 +15,11 @@ namespace {
 // 5 without Num Lock, events without a scan code, and the Windows path's native key.
 TEST(KeyDerivation, GivesThePhysicalKey) {
     const Qt::KeyboardModifiers kPad = Qt::KeypadModifier;
-    for (auto [qtKey, modifiers, scanCode, virtualKey] : {std::tuple{Qt::Key_Comma, kPad, 91u, 110},
-                                                          {Qt::Key_Clear, kPad, 84u, 12},
-                                                          {Qt::Key_7, {}, 0u, 55},
-                                                          {Qt::Key_Period, {}, 0u, 190},
-                                                          {Qt::Key_Enter, {}, 0u, 13},
-                                                          {Qt::Key_F1, {}, 0u, 112},
-                                                          {Qt::Key_Plus, kPad, 0u, 107}}) {
+    const std::tuple<int, Qt::KeyboardModifiers, quint32, int> keys[] = {
+        {Qt::Key_Comma, kPad, 91, 110}, {Qt::Key_Clear, kPad, 84, 12}, {Qt::Key_7, {}, 0, 55},
+        {Qt::Key_Period, {}, 0, 190},   {Qt::Key_Enter, {}, 0, 13},    {Qt::Key_F1, {}, 0, 112},
+        {Qt::Key_Plus, kPad, 0, 107}};
+    for (auto [qtKey, modifiers, scanCode, virtualKey] : keys) {
         const QKeyEvent event(QEvent::KeyPress, qtKey, modifiers, scanCode, 0, 0);
         EXPECT_EQ(VirtualKeyOf(event), virtualKey) << qtKey << " scan code " << scanCode;
     }
