@@ -23,7 +23,6 @@ class SeededRandom final : public RandomSource {
 
 std::vector<std::string> Texts(const std::vector<StackText>& stack) {
     std::vector<std::string> out;
-    out.reserve(stack.size() - 1);
     for (auto it = stack.begin() + 1; it != stack.end(); ++it) out.emplace_back(it->view());
     return out;
 }
@@ -114,8 +113,9 @@ void Calculator::undo() {
 
 void Calculator::rebuildListing() {
     const std::size_t n = count();
-    listing_.rows.assign(n < kListingRows ? kListingRows - n : 0, std::string());
-    const std::size_t first = n >= kListingRows ? n - kListingRows + 1 : 1;
+    const std::size_t shown = std::min<std::size_t>(n, kListingRows);
+    listing_.rows.assign(kListingRows - shown, std::string());  // blank rows above the values
+    const std::size_t first = n - shown + 1;
     for (std::size_t i = first; i <= n; ++i) {
         listing_.rows.push_back(std::to_string(n - i + 1) + ":      " + ShownValue(at(i)));
     }

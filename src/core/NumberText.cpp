@@ -78,20 +78,19 @@ std::optional<double> ParseNumber(std::string_view text) {
     if (d->exponent < -324) return zero;
 
     std::string canonical;
-    canonical.reserve(d->digits.size() + 8);
     canonical.push_back(d->digits[0]);
     canonical.push_back('.');
     canonical.append(d->digits, 1);
     canonical.push_back('e');
     canonical.append(std::to_string(d->exponent - 1));
     double value = 0;
-    const auto [end, ec] =
-        std::from_chars(canonical.data(), canonical.data() + canonical.size(), value);
+    const auto ec =
+        std::from_chars(canonical.data(), canonical.data() + canonical.size(), value).ec;
     if (ec == std::errc::result_out_of_range) {
         if (d->exponent > 0) return std::nullopt;  // overflow
         return zero;                               // underflow is no failure
     }
-    if (ec != std::errc{} || end != canonical.data() + canonical.size()) return std::nullopt;
+    if (ec != std::errc{}) return std::nullopt;
     return d->negative ? -value : value;
 }
 

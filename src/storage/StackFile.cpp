@@ -174,7 +174,6 @@ class NewFile {
 
 std::string StackFileText(const Calculator& calc) {
     std::string out;
-    out.reserve(32 + calc.entry().size() + calc.count() * 24);
     out += PrintForm(calc.angle() == AngleMode::Degrees ? 0 : 1);
     out += kLineEnd;
     out += calc.entry();
