@@ -26,7 +26,6 @@ class StackText {
     }
 
     std::string_view view() const { return {chars_.data(), size_}; }
-    friend bool operator==(const StackText& a, const StackText& b) { return a.view() == b.view(); }
 
   private:
     std::array<char, kCapacity> chars_{};
