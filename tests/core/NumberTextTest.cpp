@@ -41,7 +41,6 @@ TEST(NumberText, NormalFormAgreesWithPrintf) {
 TEST(NumberText, EdgesOfTheRangeAndOfTheText) {
     // The largest doubles' 15-digit text rounds past the range and would never convert back.
     EXPECT_FALSE(ToStackText(DBL_MAX));
-    EXPECT_FALSE(ToStackText(-DBL_MAX));
     EXPECT_FALSE(ToStackText("1.7976931348623151E+308"));
     EXPECT_TRUE(ToStackText("1.797693134862314E+308"));
     EXPECT_FALSE(ParseNumber("1.7976931348623159E+308"));  // rounds to infinity

@@ -83,8 +83,7 @@ class Calculator:
 
 def check(calc, keys, *expected):  # (angle mode,) entry line, stack
     calc.keys("r " + keys)  # from an empty stack and entry line (R is the reset key)
-    state = calc.state()[-len(expected):]
-    assert state == expected, f"{keys}: {state} is not {expected}"
+    assert (state := calc.state()[-len(expected):]) == expected, f"{keys}: {state} is not {expected}"
 
 
 def main(program):

@@ -60,6 +60,8 @@ TEST_F(StackFileTest, SavesTheStateByteForByteAndLoadsItBack) {
     EXPECT_EQ(loaded.values(), Texts({"1.5", "0"}));
     ASSERT_TRUE(SaveStack(Calculator(), file_));
     EXPECT_EQ(read(), " 1 \r\n\r\n 0 \r\n in 1");
+    std::ofstream(dir_ / "plain") << "";  // a file made as any program makes one
+    EXPECT_EQ(fs::status(file_).permissions(), fs::status(dir_ / "plain").permissions());
 }
 
 // Each file of unloadable/ and one far larger than any saved state: a failed load applies what

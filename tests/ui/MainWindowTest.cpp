@@ -16,8 +16,6 @@
 namespace orvane::ui {
 namespace {
 
-using Texts = std::vector<std::string>;
-
 class WindowTest : public testing::Test {
   protected:
     void SetUp() override {
@@ -66,7 +64,7 @@ TEST_F(WindowTest, StartsInRadiansAndMenuShortcutsRunTheirCommands) {
     ctrl(Qt::Key_K);  // clear stack
     EXPECT_EQ(window_.engine().count(), 0u);
     ctrl(Qt::Key_Z);  // undo
-    EXPECT_EQ(window_.engine().values(), Texts({"1", "2"}));
+    EXPECT_EQ(window_.engine().values(), std::vector<std::string>({"1", "2"}));
     QApplication::clipboard()->setText(QStringLiteral(" 1.5E3 "));
     ctrl(Qt::Key_V);
     ctrl(Qt::Key_L);
