@@ -66,14 +66,12 @@ void ResetStack(Calculator& calc) {
     calc.clearAll();
 }
 
-bool PasteIntoEntry(Calculator& calc, std::string_view clipboard) {
+void PasteIntoEntry(Calculator& calc, std::string_view clipboard) {
     constexpr std::string_view kBlanks = " \t\r\n";
     const auto first = clipboard.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) return false;
+    if (first == std::string_view::npos) return;
     const auto text = clipboard.substr(first, clipboard.find_last_not_of(kBlanks) - first + 1);
-    if (!IsNumberText(text)) return false;
-    calc.setEntry(std::string(text));
-    return true;
+    if (IsNumberText(text)) calc.setEntry(std::string(text));
 }
 
 }  // namespace orvane

@@ -24,7 +24,7 @@ void ToggleSign(Calculator& calc);
 void ResetStack(Calculator& calc);
 
 // Clipboard text into the entry line: blanks and line breaks trimmed at both ends, and only
-// a number text replaces the entry. Returns whether it did.
-bool PasteIntoEntry(Calculator& calc, std::string_view clipboard);
+// a number text replaces the entry.
+void PasteIntoEntry(Calculator& calc, std::string_view clipboard);
 
 }  // namespace orvane

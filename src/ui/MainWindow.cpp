@@ -174,7 +174,8 @@ void MainWindow::undo() {
 void MainWindow::copyTop() { QApplication::clipboard()->setText(FromStd(calc_.top())); }
 
 void MainWindow::pasteIntoEntry() {
-    if (PasteIntoEntry(calc_, QApplication::clipboard()->text().toStdString())) redraw();
+    PasteIntoEntry(calc_, QApplication::clipboard()->text().toStdString());
+    redraw();
 }
 
 void MainWindow::useDegrees() {
