@@ -49,6 +49,7 @@ TEST(NumberText, EdgesOfTheRangeAndOfTheText) {
     EXPECT_FALSE(ParseNumber(std::string_view("-5").substr(0, 0)));
     EXPECT_EQ(ParseNumber(std::string_view("56").substr(0, 1)), 5.0);
     EXPECT_EQ(ParseNumber("  -001.2500E+2  "), -125.0);
+    EXPECT_EQ(ParseDecimal("  -001.2500E+2  ")->digits, "125");
 }
 
 }  // namespace

@@ -25,9 +25,8 @@ TEST(Trigonometry, AgreesWithLongDoubleFunctions) {
     int compared = 0;
     for (int i = 0; i < 8000; ++i) {
         for (const auto& [op, exact, inverse] : keys) {
-            const bool degrees = i % 2 == 1;
             const std::string text = NormalForm(inverse ? unit(random) : angle(random));
-            const long double x = *ParseNumber(text), perRadian = degrees ? kDegreesPerRadian : 1;
+            const long double x = *ParseNumber(text), perRadian = i % 2 ? kDegreesPerRadian : 1;
             const long double scaled =
                 (inverse ? exact(x) * perRadian : exact(x / perRadian)) * 100000;
             // Near a pole, or so near a rounding tie that the arcsine's 1E-12 guard term may
@@ -35,7 +34,7 @@ TEST(Trigonometry, AgreesWithLongDoubleFunctions) {
             if (std::fabs(scaled) > 1E9L) continue;
             if (std::fabs(std::fabs(scaled - std::trunc(scaled)) - 0.5L) < 1E-4L) continue;
             Calculator calc;
-            calc.setAngle(degrees ? AngleMode::Degrees : AngleMode::Radians);
+            calc.setAngle(i % 2 ? AngleMode::Degrees : AngleMode::Radians);
             op(calc, text);
             const auto expected = static_cast<double>(std::nearbyint(scaled) / 100000);
             ASSERT_EQ(calc.values(), std::vector{NormalForm(expected)}) << text;

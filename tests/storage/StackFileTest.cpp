@@ -55,6 +55,7 @@ TEST_F(StackFileTest, SavesTheStateByteForByteAndLoadsItBack) {
     EXPECT_EQ(loaded.entry(), "12");
     EXPECT_EQ(loaded.undoValues(), Texts({"2", "3.5"}));  // Undo gives the loaded stack
     write("0\n \t1e3 \n2\n  1.50\n-0\n4\n");              // loose lines; past the count ignored
+    fs::resize_file(file_, 16u << 20);                    // the largest file that is read
     ASSERT_TRUE(LoadStack(loaded, file_));
     EXPECT_EQ(loaded.angle(), AngleMode::Degrees);
     EXPECT_EQ(loaded.values(), Texts({"1.5", "0"}));
@@ -69,7 +70,7 @@ TEST_F(StackFileTest, SavesTheStateByteForByteAndLoadsItBack) {
 TEST_F(StackFileTest, AFailedLoadKeepsTheStackAndItsUndoCopy) {
     std::vector<fs::path> files{dir_ / "huge"};
     std::ofstream(files[0]) << " 0 \r\n\r\n 6000000 \r\n";
-    fs::resize_file(files[0], 17'000'000);
+    fs::resize_file(files[0], (16u << 20) + 1);
     for (const auto& f : fs::directory_iterator(fs::path(ORVANE_UNLOADABLE))) files.push_back(f);
     for (const fs::path& file : files) {
         Calculator calc = With({"7", "8"}, "3");
