@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs with apt-get what building and testing need and is not there yet (Debian 12).
-# usage: deps.sh [ui] [e2e] [blackbox] [fuzz] [lint] [icons] [package]
+# usage: deps.sh [ui] [e2e] [blackbox] [fuzz] [lint] [icons] [package] [windows] [math]
 set -euo pipefail
 packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev)
 for part in "$@"; do
@@ -12,6 +12,10 @@ for part in "$@"; do
     lint) packages+=(clang-format-14 clang-tidy-14 clang-format clang-tidy git) ;;
     icons) packages+=(librsvg2-bin) ;;
     package) packages+=(dpkg-dev lintian appstream desktop-file-utils man-db python3 xvfb xdotool) ;;
+    windows) packages+=(g++-mingw-w64-x86-64-posix wine64 googletest nsis fonts-wine xvfb xdotool
+                        xclip x11-utils python3 qt6-base-dev qt6-base-dev-tools dpkg-dev ninja-build
+                        patch zip unzip) ;;
+    *) echo "deps.sh: unknown part '$part'" >&2; exit 2 ;;
   esac
 done
 missing=()

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Builds Qt for 64-bit Windows (static, mingw-w64) from Debian's source of the Qt the Linux build
+# uses, into a cache folder outside the work tree, and prints that folder. Does nothing but print
+# it when the cache is complete, so only a new machine pays for the build (about half an hour on
+# two cores).
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+"$here/deps.sh" windows >&2
+
+version="$(dpkg-query -W -f='${Version}' qt6-base-dev)"
+# Every option that changes the result; the cache folder is named by them and by the patches.
+options=(
+  -DBUILD_SHARED_LIBS=OFF -DCMAKE_BUILD_TYPE=Release -DFEATURE_static_runtime=ON
+  -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
+  -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_png=OFF
+  -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_freetype=OFF -DFEATURE_system_jpeg=OFF
+  -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_opengl=OFF
+  -DINPUT_opengl=no -DFEATURE_dynamicgl=OFF -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF
+  -DFEATURE_xml=OFF -DFEATURE_vulkan=OFF -DFEATURE_tabletevent=OFF -DFEATURE_icu=OFF
+  -DFEATURE_glib=OFF -DFEATURE_openssl=OFF -DFEATURE_sql_sqlite=OFF
+)
+shopt -s nullglob
+patches=("$here"/windows/qt-*.patch)
+key="$( (printf '%s\n' "$version" "${options[@]}"; cat "${patches[@]}" /dev/null) | sha256sum | cut -c1-12)"
+cache="${ORVANE_QT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/orvane-calc}"
+prefix="$cache/qt-${version%%+*}-mingw64-static-$key"
+if [ -f "$prefix/.complete" ]; then
+  echo "$prefix"
+  exit 0
+fi
+
+work="$cache/work-$key"
+rm -rf "$work"
+mkdir -p "$work/apt/lists/partial" "$work/apt/parts" "$work/src"
+# A private apt configuration with the source entries: the system's lists stay as they are.
+cat >"$work/apt/sources.list" <<LIST
+deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian bookworm main
+deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian bookworm-updates main
+deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian-security bookworm-security main
+LIST
+apt=(apt-get -q -o "Dir::Etc::SourceList=$work/apt/sources.list"
+     -o "Dir::Etc::SourceParts=$work/apt/parts" -o "Dir::State::Lists=$work/apt/lists")
+"${apt[@]}" update >&2
+(cd "$work/src" && "${apt[@]}" source "qt6-base=$version" >&2)
+source_dir="$(find "$work/src" -maxdepth 1 -mindepth 1 -type d -name 'qt6-base*' | head -1)"
+for p in "${patches[@]}"; do
+  patch -d "$source_dir" -p1 <"$p" >&2
+done
+
+start=$(date +%s)
+cmake -S "$source_dir" -B "$work/build" -G Ninja \
+  -DCMAKE_TOOLCHAIN_FILE="$here/../cmake/mingw-w64-x86_64.cmake" -DWINE64=OFF \
+  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+  -DCMAKE_INSTALL_PREFIX="$prefix" "${options[@]}" >&2
+cmake --build "$work/build" --parallel "$(nproc)" >&2
+cmake --install "$work/build" >&2
+echo "Qt for Windows built in $(( $(date +%s) - start )) s" >&2
+touch "$prefix/.complete"
+rm -rf "$work"
+echo "$prefix"
