@@ -49,7 +49,8 @@ void EnterPi(Calculator& calc) { calc.setEntry(std::string(kPiText)); }
 void ToggleSign(Calculator& calc) {
     const std::string& e = calc.entry();
     if (!e.empty()) {
-        calc.setEntry(e.front() == '-' ? e.substr(1) : '-' + e);
+        // A pasted "+5" becomes "-5", not "-+5", which no push would take.
+        calc.setEntry(e.front() == '-' ? e.substr(1) : '-' + e.substr(e.front() == '+' ? 1 : 0));
         return;
     }
     if (calc.count() == 0) return;
