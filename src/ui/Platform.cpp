@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 #include <QStringList>
 #include <array>
+#include <string_view>
 #include <utility>
 
 #ifdef Q_OS_WIN
@@ -75,6 +76,30 @@ constexpr std::array<std::pair<quint32, int>, 32> kEvdev{{
     {42, vk::Shift},   {29, vk::Control},
 }};
 constexpr quint32 kX11ScanOffset = 8;
+
+// The letter keys' evdev codes, row by row, in the order of a US keyboard's letters.
+constexpr std::array<std::pair<quint32, std::string_view>, 3> kEvdevLetterRows{
+    {{16, "QWERTYUIOP"}, {30, "ASDFGHJKL"}, {44, "ZXCVBNM"}}};
+
+// The code of the key at this position on a US keyboard, letters included when asked.
+int FromScanCode(quint32 evdev, bool letters) {
+    for (const auto& [code, vk] : kEvdev) {
+        if (code == evdev) return vk;
+    }
+    if (letters) {
+        for (const auto& [first, row] : kEvdevLetterRows) {
+            if (evdev >= first && evdev < first + row.size()) return row[evdev - first];
+        }
+    }
+    return 0;
+}
+
+// A letter of a script other than Latin, as a Cyrillic or Greek layout types.
+bool IsNonLatinLetter(int key) {
+    if (key <= 0 || key > 0xFFFF) return false;
+    const QChar c(static_cast<char16_t>(key));
+    return c.isLetter() && c.script() != QChar::Script_Latin;
+}
 
 // Keys that Qt names the same on both keyboards: arrows, editing keys, Enter.
 int FromNavigationKey(int key) {
@@ -183,12 +208,10 @@ int VirtualKeyFor(const KeyFacts& key, Host host) {
     if (host == Host::Windows) return static_cast<int>(key.nativeVirtualKey);
     if (key.qtKey >= Qt::Key_A && key.qtKey <= Qt::Key_Z) return 'A' + (key.qtKey - Qt::Key_A);
     if (key.modifiers.testFlag(Qt::KeypadModifier)) return FromKeypadKey(key.qtKey);
+    // A letter that is not Latin stands for the key's place, as Windows codes it: a Russian
+    // user's R key still resets. Latin layouts (AZERTY, Dvorak) keep the letter they type.
     if (key.nativeScanCode > kX11ScanOffset) {
-        const quint32 evdev = key.nativeScanCode - kX11ScanOffset;
-        for (const auto& [code, vk] : kEvdev) {
-            if (code == evdev) return vk;
-        }
-        return 0;
+        return FromScanCode(key.nativeScanCode - kX11ScanOffset, IsNonLatinLetter(key.qtKey));
     }
     return FromMainKey(key.qtKey);
 }

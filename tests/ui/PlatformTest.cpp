@@ -12,13 +12,16 @@ namespace orvane::ui {
 namespace {
 
 // The key events the end-to-end test cannot send: a keypad whose layout prints a comma, keypad
-// 5 without Num Lock, events without a scan code, and the Windows path's native key.
+// 5 without Num Lock, events without a scan code, letters of other layouts (a Russian R key
+// and the one in the period's place, an AZERTY A in the US Q's place, a German Ö in the US
+// semicolon's), and the Windows path's native key.
 TEST(KeyDerivation, GivesThePhysicalKey) {
     const Qt::KeyboardModifiers kPad = Qt::KeypadModifier;
     const std::tuple<int, Qt::KeyboardModifiers, quint32, int> keys[] = {
-        {Qt::Key_Comma, kPad, 91, 110}, {Qt::Key_Clear, kPad, 84, 12}, {Qt::Key_7, {}, 0, 55},
-        {Qt::Key_Period, {}, 0, 190},   {Qt::Key_Enter, {}, 0, 13},    {Qt::Key_F1, {}, 0, 112},
-        {Qt::Key_Plus, kPad, 0, 107}};
+        {Qt::Key_Comma, kPad, 91, 110}, {Qt::Key_Clear, kPad, 84, 12},  {Qt::Key_7, {}, 0, 55},
+        {Qt::Key_Period, {}, 0, 190},   {Qt::Key_Enter, {}, 0, 13},     {Qt::Key_F1, {}, 0, 112},
+        {Qt::Key_Plus, kPad, 0, 107},   {0x041A, {}, 27, 82},           {0x042E, {}, 60, 190},
+        {Qt::Key_A, {}, 24, 65},        {Qt::Key_Odiaeresis, {}, 47, 0}};
     for (auto [qtKey, modifiers, scanCode, virtualKey] : keys) {
         const QKeyEvent event(QEvent::KeyPress, qtKey, modifiers, scanCode, 0, 0);
         EXPECT_EQ(VirtualKeyOf(event), virtualKey) << qtKey << " scan code " << scanCode;
