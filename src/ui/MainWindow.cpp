@@ -6,6 +6,8 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QStyle>
+#include <algorithm>
 
 #include "input/EntryLine.h"
 #include "input/KeyMap.h"
@@ -28,12 +30,36 @@ constexpr int kRowHeight = 13;  // eleven rows fill the listing
 // The entry line shows the end of a long text; laying out a pasted megabyte would stall.
 constexpr qsizetype kShownEntryChars = 64;
 
-QFont SansSerif(const QFont& base, qreal points, bool bold) {
-    QFont f = base;
+// The layout's sizes were made for Arial's metrics: ask for it by its Windows name and its
+// metric twins elsewhere, then shrink until the widest texts fit, so that no face the desktop
+// gives instead clips a sign or a digit.
+QFont WindowFace(qreal points, bool bold) {
+    QFont f;
+    f.setFamilies(
+        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
+    f.setStyleHint(QFont::SansSerif);
     f.setPointSizeF(points);
     f.setBold(bold);
     return f;
 }
+
+QFont FittingFont(qreal points, bool bold, const QStringList& widest, int width) {
+    QFont f = WindowFace(points, bold);
+    const auto fits = [&] {
+        const QFontMetrics metrics(f);
+        return std::all_of(widest.begin(), widest.end(),
+                           [&](const QString& t) { return metrics.horizontalAdvance(t) <= width; });
+    };
+    while (!fits() && f.pointSizeF() > 4) f.setPointSizeF(f.pointSizeF() - 0.25);
+    return f;
+}
+
+// The widest texts each control must show whole: a typed entry with its sign, the rows of the
+// deepest and the top level, the largest count.
+const QStringList kWidestEntry{QStringLiteral("-") + QString(kEntryTypingLimit, u'8')};
+const QStringList kWidestRows{QStringLiteral("11:      -8.88888888888888E+288"),
+                              QStringLiteral("1:      -99,999,999,999,999")};
+const QStringList kWidestIndicator{QStringLiteral("Stack: 9999"), QStringLiteral("Deg")};
 
 void Colour(QWidget* w, QPalette::ColorRole role, const QColor& colour) {
     QPalette p = w->palette();
@@ -45,7 +71,7 @@ QLabel* IndicatorLabel(QWidget* panel, const QRect& place, const char* tip) {
     auto* label = new QLabel(panel);
     label->setGeometry(place);
     // Set, not inherited: a desktop's larger default font would outgrow the label's height.
-    label->setFont(SansSerif(panel->font(), 8.25, false));
+    label->setFont(FittingFont(8.25, false, kWidestIndicator, place.width() - Px(45)));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setToolTip(QString::fromLatin1(tip));
     Colour(label, QPalette::WindowText, kGreyText);
@@ -59,6 +85,7 @@ QString FromStd(std::string_view s) { return QString::fromUtf8(s.data(), qsizety
 MainWindow::MainWindow(StackFilePlace stackFile, std::unique_ptr<RandomSource> random)
     : calc_(std::move(random)), stackFile_(std::move(stackFile)) {
     setWindowTitle(QStringLiteral("Orvane RPN Calculator."));
+    setFont(WindowFace(font().pointSizeF(), false));  // the menu bar's and the keys' face
     showNotice_ = [this](const Notice& n) {
         QMessageBox box(n.icon, n.title, n.text, QMessageBox::Ok, this);
         box.exec();
@@ -85,7 +112,9 @@ void MainWindow::buildControls(QWidget* client) {
 
     listing_ = new QListWidget(client);
     listing_->setGeometry(kListing);
-    listing_->setFont(SansSerif(font(), 8.25, true));
+    // Item texts keep a margin on either side (QCommonStyle's, which the styles share).
+    const int textMargin = listing_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
+    listing_->setFont(FittingFont(8.25, true, kWidestRows, kListing.width() - 2 - 2 * textMargin));
     listing_->setToolTip(QStringLiteral("Stack"));
     listing_->setFrameStyle(QFrame::Box | QFrame::Plain);
     listing_->setLineWidth(1);
@@ -115,7 +144,7 @@ void MainWindow::buildControls(QWidget* client) {
     displayBar_->setGeometry(kDisplayBar);
     entryLine_ = new QLabel(displayBar_);
     entryLine_->setGeometry(kEntryLine);
-    entryLine_->setFont(SansSerif(font(), 12, true));
+    entryLine_->setFont(FittingFont(12, true, kWidestEntry, kEntryLine.width()));
     entryLine_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     entryLine_->setToolTip(QStringLiteral("Display"));
     entryLine_->setTextFormat(Qt::PlainText);
@@ -250,10 +279,12 @@ void MainWindow::redraw() {
         angle_.degrees->setChecked(degrees);
         angle_.radians->setChecked(!degrees);
     }
+    // A longer pasted text shows its end, after an ellipsis, never a clipped first glyph.
     const std::string& entry = calc_.entry();
-    QString shown = FromStd(std::string_view(entry).substr(
-        entry.size() > kShownEntryChars ? entry.size() - kShownEntryChars : 0));
-    if (entry.size() > kShownEntryChars) shown.prepend(QChar(0x2026));
+    const QString shown = entryLine_->fontMetrics().elidedText(
+        FromStd(std::string_view(entry).substr(
+            entry.size() > kShownEntryChars ? entry.size() - kShownEntryChars : 0)),
+        Qt::ElideLeft, entryLine_->contentsRect().width());
     if (entryLine_->text() != shown) entryLine_->setText(shown);
 }
 

@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QListWidget>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -49,8 +50,21 @@ TEST_F(WindowTest, StartsInRadiansAndMenuShortcutsRunTheirCommands) {
         EXPECT_EQ(label->font().pointSizeF(), 8.25);  // whatever the desktop's default
         EXPECT_FALSE(label->font().bold());
     }
-    for (int i = 0; i < kKeypadKeys; ++i) {  // what screen readers announce
-        EXPECT_EQ(window_.key(i)->accessibleName().toStdString(), Keypad()[i].tooltip);
+    const QStringList tips =  // what screen readers announce, in index order
+        QStringLiteral(
+            "0|1|2|3|4|5|6|7|8|9|Decimal|Clear display / Drop last value|Natural "
+            "Logarithm|Delete last digit in display|Enter (Shortcut: ENTER)|Swap last "
+            "values (Shortcut: UP)|Add|Substract|Multiply|Divide|Reset stack "
+            "(Shortcut: R)|Extract last value (Shortcut: DOWN)|Rotate stack positive "
+            "(Shortcut: RIGHT)|Rotate stack negative (Shortcut: LEFT)|Pi (Shortcut: "
+            "P)|Positive / Negative (Shortcut: N)|Reciprocal|Percent|Square "
+            "root|Power|Drop last value|Exponential|Convert to integer (Shortcut: "
+            "I)|Mod|Sin|Cos|Tan|Inverse Sin|Inverse Cos|Inverse Tan|Power of "
+            "10|Series|Random number")
+            .split(u'|');
+    for (int i = 0; i < kKeypadKeys; ++i) {
+        EXPECT_EQ(window_.key(i)->accessibleName(), tips[i]);
+        EXPECT_EQ(window_.key(i)->toolTip(), tips[i]);
     }
     type({Qt::Key_1, Qt::Key_Return, Qt::Key_2, Qt::Key_Return});
     const auto ctrl = [this](Qt::Key key) { type({key}, Qt::ControlModifier); };
@@ -102,6 +116,44 @@ TEST_F(WindowTest, KeysAnswerEveryMouseButtonAndClicksKeepTheFocusOnTheCatcher) 
     type({Qt::Key_V}, Qt::ControlModifier);
     EXPECT_LT(window_.entryLine()->text().size(), 100);
     EXPECT_TRUE(window_.entryLine()->text().endsWith(QStringLiteral("0005")));
+}
+
+// In the face the window got, whatever the desktop offers: the widest typed entry, a long
+// pasted one and the widest rows show whole, and the eleven rows lie inside the listing.
+TEST_F(WindowTest, TextsShowWholeInTheFontTheWindowGot) {
+    const auto fits = [](const QWidget* w, const QString& text, int margin) {
+        return QFontMetrics(w->font()).horizontalAdvance(text) <=
+               w->contentsRect().width() - margin;
+    };
+    for (int i = 0; i < 30; ++i) type({Qt::Key_8});
+    type({Qt::Key_N});  // the sign
+    EXPECT_EQ(window_.entryLine()->text(), u'-' + QString(23, u'8'));
+    EXPECT_TRUE(fits(window_.entryLine(), window_.entryLine()->text(), 0));
+    const QString pasted = QStringLiteral("1234567890").repeated(6) + QStringLiteral("0.75");
+    QApplication::clipboard()->setText(pasted);
+    type({Qt::Key_V}, Qt::ControlModifier);
+    const QString shown = window_.entryLine()->text();
+    EXPECT_TRUE(fits(window_.entryLine(), shown, 0)) << shown.toStdString();
+    EXPECT_TRUE(shown.startsWith(QChar(0x2026)) && pasted.endsWith(shown.mid(1)));
+    EXPECT_GT(shown.size(), 10);
+
+    QListWidget* listing = window_.listing();
+    const int margin = 2 * (listing->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    for (const char* row : {"11:      -1.23456789012346E+307", "1:      -99,999,999,999,999"}) {
+        EXPECT_TRUE(fits(listing->viewport(), QString::fromLatin1(row), margin)) << row;
+    }
+    ASSERT_EQ(listing->count(), 11);
+    EXPECT_TRUE(listing->viewport()->rect().contains(listing->visualItemRect(listing->item(0))));
+    EXPECT_TRUE(listing->viewport()->rect().contains(listing->visualItemRect(listing->item(10))));
+    const QFontMetrics rowMetrics(listing->font());
+    EXPECT_LE(rowMetrics.height(), listing->visualItemRect(listing->item(10)).height());
+}
+
+// A press that leaves the key before its release does nothing.
+TEST_F(WindowTest, AReleaseOutsideTheKeyIsNoPress) {
+    QTest::mousePress(window_.key(2), Qt::LeftButton);
+    QTest::mouseRelease(window_.key(2), Qt::LeftButton, {}, QPoint(-5, -5));
+    EXPECT_TRUE(window_.entryLine()->text().isEmpty());
 }
 
 TEST_F(WindowTest, AFullStackWarnsAndAFailedSaveIsSilent) {
