@@ -39,8 +39,8 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The window icon is the SVG: Qt draws it with the SVG icon engine, a plugin that no link names.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS libqt6svg6)
+# The window's faces: Liberation Sans has Arial's metrics, which the layout was made for.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2 | fonts-liberation")
 
 # The changelog's newest entry is this version; its date is the release date.
 file(STRINGS ${_src}/changelog _lines)

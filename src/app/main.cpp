@@ -11,7 +11,12 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     orvane::ui::ReleaseStartupMessages();
     QApplication::setApplicationName(QStringLiteral("orvane-calc"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/orvane-calc.svg")));
+    // Ready-made PNGs: drawing the SVG would load Qt SVG and two plugins at every start.
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128}) {
+        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+    }
+    QApplication::setWindowIcon(icon);
 
     orvane::ui::MainWindow window(orvane::ui::ThisProgramsStackFile());
     if (const QScreen* screen = window.screen()) {  // centred on the screen
