@@ -59,6 +59,15 @@ TEST_F(StackFileTest, SavesTheStateByteForByteAndLoadsItBack) {
     ASSERT_TRUE(LoadStack(loaded, file_));
     EXPECT_EQ(loaded.angle(), AngleMode::Degrees);
     EXPECT_EQ(loaded.values(), Texts({"1.5", "0"}));
+    for (const char* mode : {" 2 ", ""}) {  // neither mode: the one in use stays
+        write(std::string(mode) + "\r\n\r\n 0 \r\n");
+        ASSERT_TRUE(LoadStack(loaded, file_));
+        EXPECT_EQ(loaded.angle(), AngleMode::Degrees) << mode;
+        loaded.setAngle(AngleMode::Radians);
+        ASSERT_TRUE(LoadStack(loaded, file_));
+        EXPECT_EQ(loaded.angle(), AngleMode::Radians) << mode;
+        loaded.setAngle(AngleMode::Degrees);
+    }
     ASSERT_TRUE(SaveStack(Calculator(), file_));
     EXPECT_EQ(read(), " 1 \r\n\r\n 0 \r\n in 1");
     std::ofstream(dir_ / "plain") << "";  // a file made as any program makes one
