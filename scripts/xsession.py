@@ -1,0 +1,115 @@
+"""The project's own X session for tests and measurements: an Xvfb of its own (it picks a free
+display and says which through -displayfd), programs started on it natively or under wine64, and
+xdotool, xclip and xprop to drive and read them. No fixed display numbers; waits are for a state,
+never a sleep of a guessed length."""
+import os
+import re
+import shutil
+import subprocess
+import tempfile
+import time
+
+TIMEOUT = 15  # seconds to wait for a state to come about; nothing asserts a duration
+
+
+def wait_for(probe, what, timeout=TIMEOUT):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        if found := probe():
+            return found
+        time.sleep(0.005)
+    raise AssertionError("gave up waiting for " + what)
+
+
+class Display:
+    def __init__(self, layout=None):
+        read, write = os.pipe()
+        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-nolisten", "tcp",
+                                      "-screen", "0", "1024x768x24"],
+                                     pass_fds=(write,), stderr=subprocess.DEVNULL)
+        os.close(write)
+        with os.fdopen(read) as number:
+            self.env = dict(os.environ, DISPLAY=":" + number.readline().strip())
+        self.env.pop("QT_QPA_PLATFORM", None)
+        if layout:
+            self.run("setxkbmap", "-layout", layout, check=True)
+
+    def run(self, *command, check=False):
+        done = subprocess.run(command, env=self.env, capture_output=True, timeout=TIMEOUT, text=True)
+        if check and done.returncode:
+            raise AssertionError(f"{command}: {done.stderr}")
+        return done.stdout
+
+    def find(self, title):
+        found = self.run("xdotool", "search", "--onlyvisible", "--name", "^" + re.escape(title) + "$")
+        return found.split()[0] if found else None
+
+    def focus(self, window):  # no window manager gives it
+        self.run("xdotool", "windowfocus", "--sync", window)
+
+    def keys(self, names):  # to the focused window, through XTEST; a number is a keycode
+        self.run("xdotool", "key", "--delay", "20", *names.split())
+
+    def clipboard(self, text=None):
+        if text is None:
+            return self.run("xclip", "-o", "-selection", "clipboard")
+        # xclip stays on to serve the text: it must not hold our pipes open
+        subprocess.run(["xclip", "-selection", "clipboard"], input=text.encode(), env=self.env,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=TIMEOUT)
+        wait_for(lambda: self.clipboard() == text, "xclip to own the clipboard")
+
+    def icon_sizes(self, window):  # the sizes the window offers for its title bar, as (w, h)
+        out = self.run("xprop", "-id", window, "-notype", "_NET_WM_ICON")
+        return re.findall(r"Icon \((\d+) x (\d+)\)", out)
+
+    def close(self):
+        self.xvfb.kill()
+        self.xvfb.wait()
+
+
+class Program:
+    """A program on the display: natively, or an .exe under wine64 with a wine prefix and
+    wineserver of its own, ended with the program so that the next display gets a new one."""
+
+    def __init__(self, display, path, title, cwd=None):
+        self.display, self.wine_prefix = display, None
+        env, command = dict(display.env), [path]
+        if path.lower().endswith(".exe"):
+            self.wine_prefix = tempfile.mkdtemp(prefix="orvane-wine-")
+            env.update(WINEPREFIX=self.wine_prefix, WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
+            command = [shutil.which("wine64") or "/usr/lib/wine/wine64", path]
+        self.env = env
+        self.started = time.monotonic()
+        self.process = subprocess.Popen(command, cwd=cwd, env=env, stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL)
+        self.window = wait_for(lambda: self.process.poll() is not None or display.find(title),
+                               title, timeout=90 if self.wine_prefix else TIMEOUT)
+        self.startup_s = time.monotonic() - self.started
+        assert self.process.poll() is None, f"{path} exited with {self.process.returncode}"
+        display.focus(self.window)
+
+    def peak_rss_mib(self):  # the program's own, or wine's process that runs it
+        pids = [self.process.pid]
+        if self.wine_prefix:
+            pids = [p for p in os.listdir("/proc") if p.isdigit() and self._runs_exe(p)] or pids
+        peaks = []
+        for pid in pids:
+            with open(f"/proc/{pid}/status") as status:
+                peaks += [int(l.split()[1]) / 1024 for l in status if l.startswith("VmHWM:")]
+        return max(peaks)
+
+    def _runs_exe(self, pid):
+        try:
+            with open(f"/proc/{pid}/cmdline", "rb") as f:
+                return f.read().lower().split(b"\0")[0].endswith(b".exe")
+        except OSError:
+            return False
+
+    def close(self):
+        self.process.kill()
+        self.process.wait()
+        if self.wine_prefix:
+            for flag in ("-k", "-w"):
+                subprocess.run(["wineserver", flag], env=self.env, timeout=60,
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            shutil.rmtree(self.wine_prefix, ignore_errors=True)
