@@ -16,24 +16,49 @@ set(CPACK_PACKAGE_CONTACT "Orvane Calc developers <dev@orvane.example>")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
 
-install(TARGETS orvane-calc RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-
 if(WIN32)
-  # A ZIP of the program with the Qt libraries beside it: unpacked anywhere, it runs, and keeps
-  # its stack file beside itself where that folder can be written.
-  set(CPACK_GENERATOR ZIP)
-  install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION .)
-  find_program(ORVANE_WINDEPLOYQT windeployqt HINTS "${Qt6_DIR}/../../../bin" "${QT6_INSTALL_PREFIX}/bin")
-  if(ORVANE_WINDEPLOYQT)
-    install(CODE "execute_process(COMMAND \"${ORVANE_WINDEPLOYQT}\" --no-translations
-                  \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/orvane-calc.exe\"
-                  COMMAND_ERROR_IS_FATAL ANY)")
-  else()
-    message(WARNING "windeployqt not found: the installed program will lack the Qt libraries")
-  endif()
+  # One self-contained program file, in a ZIP and in an installer, each with the licences of
+  # what it holds and a README that tells how to relink it with another Qt.
+  set(_win ${PROJECT_BINARY_DIR}/windows)
+  set(ORVANE_VERSION ${PROJECT_VERSION})
+  set(ORVANE_QT_VERSION ${Qt6_VERSION})
+  configure_file(${_src}/windows/README.txt ${_win}/README.txt @ONLY NEWLINE_STYLE CRLF)
+  configure_file(${PROJECT_SOURCE_DIR}/LICENSE ${_win}/LICENSE.txt COPYONLY)
+  install(TARGETS orvane-calc RUNTIME DESTINATION .)
+  install(FILES ${_win}/README.txt ${_win}/LICENSE.txt DESTINATION .)
+  install(DIRECTORY ${QT6_INSTALL_PREFIX}/licenses/ DESTINATION licenses)
+  # The installer's licence page: ours, the README's word on Qt, and Qt's licence.
+  file(READ ${PROJECT_SOURCE_DIR}/LICENSE _ours)
+  file(READ ${_win}/README.txt _readme)
+  string(REGEX REPLACE "^.*(  This program contains)" "\\1" _qt_note "${_readme}")
+  file(READ ${QT6_INSTALL_PREFIX}/licenses/Qt-LGPL-3.0.txt _lgpl)
+  file(WRITE ${_win}/licence-page.txt "${_ours}\n\n${_qt_note}\n\n${_lgpl}")
+  set(CPACK_RESOURCE_FILE_LICENSE ${_win}/licence-page.txt)
+
+  set(CPACK_GENERATOR ZIP NSIS64)
+  set(CPACK_PACKAGE_FILE_NAME orvane-calc-${PROJECT_VERSION}-win64)
+  set(CPACK_PACKAGE_INSTALL_DIRECTORY "Orvane Calc")
+  set(CPACK_NSIS_PACKAGE_NAME "Orvane Calc")
+  set(CPACK_NSIS_DISPLAY_NAME "Orvane Calc")
+  set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+  set(CPACK_PACKAGE_EXECUTABLES orvane-calc "Orvane Calc")  # the Start-menu entry
+  set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
+  set(CPACK_NSIS_INSTALLED_ICON_NAME orvane-calc.exe)
+  set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/resources/orvane-calc.ico)
+  set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/resources/orvane-calc.ico)
+  set(CPACK_NSIS_URL_INFO_ABOUT "${ORVANE_SITE_URL}/calc")
+  set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+  # CPack's own NSIS script, made for a 64-bit installer: CPack does not set NSIS's target.
+  file(READ ${CMAKE_ROOT}/Modules/Internal/CPack/NSIS.template.in _nsis)
+  string(REPLACE "; You must define these values\n" "; You must define these values\n\n  Target amd64-unicode\n"
+         _nsis "${_nsis}")
+  file(WRITE ${_win}/nsis/NSIS.template.in "${_nsis}")
+  list(APPEND CMAKE_MODULE_PATH ${_win}/nsis)
   include(CPack)
   return()
 endif()
+
+install(TARGETS orvane-calc RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -24,25 +24,58 @@ patches=("$here"/windows/qt-*.patch)
 key="$( (printf '%s\n' "$version" "${options[@]}"; cat "${patches[@]}" /dev/null) | sha256sum | cut -c1-12)"
 cache="${ORVANE_QT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/orvane-calc}"
 prefix="$cache/qt-${version%%+*}-mingw64-static-$key"
-if [ -f "$prefix/.complete" ]; then
-  echo "$prefix"
-  exit 0
-fi
-
 work="$cache/work-$key"
-rm -rf "$work"
-mkdir -p "$work/apt/lists/partial" "$work/apt/parts" "$work/src"
-# A private apt configuration with the source entries: the system's lists stay as they are.
-cat >"$work/apt/sources.list" <<LIST
+
+fetch_source() {
+  rm -rf "$work"
+  mkdir -p "$work/apt/lists/partial" "$work/apt/parts" "$work/src"
+  # A private apt configuration with the source entries: the system's lists stay as they are.
+  cat >"$work/apt/sources.list" <<LIST
 deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian bookworm main
 deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian bookworm-updates main
 deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian-security bookworm-security main
 LIST
-apt=(apt-get -q -o "Dir::Etc::SourceList=$work/apt/sources.list"
-     -o "Dir::Etc::SourceParts=$work/apt/parts" -o "Dir::State::Lists=$work/apt/lists")
-"${apt[@]}" update >&2
-(cd "$work/src" && "${apt[@]}" source "qt6-base=$version" >&2)
-source_dir="$(find "$work/src" -maxdepth 1 -mindepth 1 -type d -name 'qt6-base*' | head -1)"
+  apt=(apt-get -q -o "Dir::Etc::SourceList=$work/apt/sources.list"
+       -o "Dir::Etc::SourceParts=$work/apt/parts" -o "Dir::State::Lists=$work/apt/lists")
+  "${apt[@]}" update >&2
+  (cd "$work/src" && "${apt[@]}" source "qt6-base=$version" >&2)
+  source_dir="$(find "$work/src" -maxdepth 1 -mindepth 1 -type d -name 'qt6-base*' | head -1)"
+}
+
+# The licence texts that a program linked with this Qt must carry: Qt's own (LGPL-3, which
+# builds on the GPL-3) and those of the bundled libraries the static build holds.
+copy_licences() {
+  local to="$prefix/licenses" third="$source_dir/src/3rdparty"
+  mkdir -p "$to"
+  cp "$source_dir/LICENSES/LGPL-3.0-only.txt" "$to/Qt-LGPL-3.0.txt"
+  cp "$source_dir/LICENSES/GPL-3.0-only.txt" "$to/GPL-3.0.txt"
+  cp "$third/zlib/LICENSE" "$to/zlib.txt"
+  cp "$third/pcre2/LICENCE" "$to/pcre2.txt"
+  cp "$third/libpng/LICENSE" "$to/libpng.txt"
+  cp "$third/harfbuzz-ng/COPYING" "$to/harfbuzz.txt"
+  cp "$third/freetype/docs/FTL.TXT" "$to/freetype.txt"
+  cp "$third/double-conversion/LICENSE" "$to/double-conversion.txt"
+  cp "$third/md4c/LICENSE.md" "$to/md4c.txt"
+  cp "$third/easing/LICENSE" "$to/easing.txt"
+  cp "$third/icc/LICENSE.txt" "$to/icc-profiles.txt"
+  cp "$third/tinycbor/LICENSE" "$to/tinycbor.txt"
+  cp "$third/sha3/CC0_LICENSE" "$to/sha3.txt"
+  cp "$third/blake2/COPYING" "$to/blake2.txt"
+  cp "$third/rfc6234/LICENSE" "$to/rfc6234.txt"
+  cp "$third/libjpeg/LICENSE" "$to/libjpeg.txt"
+}
+
+if [ -f "$prefix/.complete" ]; then
+  if [ ! -d "$prefix/licenses" ]; then
+    fetch_source
+    copy_licences
+    rm -rf "$work"
+  fi
+  echo "$prefix"
+  exit 0
+fi
+
+fetch_source
 for p in "${patches[@]}"; do
   patch -d "$source_dir" -p1 <"$p" >&2
 done
@@ -54,6 +87,7 @@ cmake -S "$source_dir" -B "$work/build" -G Ninja \
   -DCMAKE_INSTALL_PREFIX="$prefix" "${options[@]}" >&2
 cmake --build "$work/build" --parallel "$(nproc)" >&2
 cmake --install "$work/build" >&2
+copy_licences
 echo "Qt for Windows built in $(( $(date +%s) - start )) s" >&2
 touch "$prefix/.complete"
 rm -rf "$work"

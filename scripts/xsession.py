@@ -6,10 +6,22 @@ import os
 import re
 import shutil
 import subprocess
+import sys
 import tempfile
 import time
 
 TIMEOUT = 15  # seconds to wait for a state to come about; nothing asserts a duration
+WINE = shutil.which("wine64") or "/usr/lib/wine/wine64"
+WINESERVER = shutil.which("wineserver") or "/usr/lib/wine/wineserver"
+# No dialog that waits for a person: no Mono or Gecko offers, no debug chatter.
+WINE_ENV = {"WINEDEBUG": "-all", "WINEDLLOVERRIDES": "mscoree,mshtml="}
+
+
+def end_wineserver(env):
+    """Ends the prefix's wineserver and waits for it, so the next display starts its own."""
+    for flag in ("-k", "-w"):
+        subprocess.run([WINESERVER, flag], env=env, timeout=60,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
 
 def wait_for(probe, what, timeout=TIMEOUT):
@@ -71,13 +83,14 @@ class Program:
     """A program on the display: natively, or an .exe under wine64 with a wine prefix and
     wineserver of its own, ended with the program so that the next display gets a new one."""
 
-    def __init__(self, display, path, title, cwd=None):
-        self.display, self.wine_prefix = display, None
+    def __init__(self, display, path, title, cwd=None, wine_prefix=None):
+        self.display, self.wine_prefix, self.own_prefix = display, None, False
         env, command = dict(display.env), [path]
         if path.lower().endswith(".exe"):
-            self.wine_prefix = tempfile.mkdtemp(prefix="orvane-wine-")
-            env.update(WINEPREFIX=self.wine_prefix, WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
-            command = [shutil.which("wine64") or "/usr/lib/wine/wine64", path]
+            self.own_prefix = wine_prefix is None
+            self.wine_prefix = wine_prefix or tempfile.mkdtemp(prefix="orvane-wine-")
+            env.update(WINE_ENV, WINEPREFIX=self.wine_prefix)
+            command = [WINE, path]
         self.env = env
         self.started = time.monotonic()
         self.process = subprocess.Popen(command, cwd=cwd, env=env, stdout=subprocess.DEVNULL,
@@ -109,7 +122,26 @@ class Program:
         self.process.kill()
         self.process.wait()
         if self.wine_prefix:
-            for flag in ("-k", "-w"):
-                subprocess.run(["wineserver", flag], env=self.env, timeout=60,
-                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            shutil.rmtree(self.wine_prefix, ignore_errors=True)
+            end_wineserver(self.env)
+            if self.own_prefix:
+                shutil.rmtree(self.wine_prefix, ignore_errors=True)
+
+
+def main(command):
+    """Runs a command on an Xvfb of its own (and, with WINEPREFIX set, ends that prefix's
+    wineserver afterwards); exits with the command's status."""
+    display = Display()
+    try:
+        env = dict(display.env, **WINE_ENV) if "WINEPREFIX" in os.environ else display.env
+        status = subprocess.run(command, env=env).returncode
+        if "WINEPREFIX" in os.environ:
+            end_wineserver(env)
+    finally:
+        display.close()
+    sys.exit(status)
+
+
+if __name__ == "__main__":
+    if len(sys.argv) < 2:
+        sys.exit("usage: xsession.py COMMAND [ARGUMENT...]")
+    main(sys.argv[1:])
