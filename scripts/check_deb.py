@@ -1,49 +1,53 @@
 #!/usr/bin/env python3
-"""Installs the built .deb and checks the installed program end to end under Xvfb, as a
-user who cannot write /usr/bin: it starts with a window icon drawn from the SVG (so a
-128 px one is offered), saves (to its application data directory), loads a changed file back,
-and saves again.
+"""Installs the built .deb and checks the installed program end to end on an Xvfb of its own,
+as a user who cannot write /usr/bin: it starts with its window icon (a 128 px one among the
+sizes it offers), saves (to its application data directory), loads a changed file back, and
+saves again. Removes the package afterwards.
 usage: check_deb.py PATH/TO/orvane-calc_VERSION_ARCH.deb      (run as root)"""
 import os
-import re
 import shutil
 import subprocess
 import sys
 import tempfile
-import time
 
-CRLF = b"\r\n"
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from xsession import Display, Program, wait_for  # noqa: E402
 
-
-def xdo(env, *args):
-    return subprocess.run(["xdotool", *args], env=env, capture_output=True, text=True, timeout=20)
+TITLE = "Orvane RPN Calculator."
 
 
-def wait_window(env, name, timeout=15):
-    deadline = time.time() + timeout
-    while time.time() < deadline:
-        out = xdo(env, "search", "--onlyvisible", "--name", name).stdout.split()
-        if out:
-            return out[0]
-        time.sleep(0.05)
-    return None
+def save(display, window):  # Ctrl+S, then Enter on the "Saved" box
+    display.focus(window)
+    display.keys("ctrl+s")
+    display.focus(wait_for(lambda: display.find("Saved"), "the Saved box"))
+    display.keys("Return")
+    wait_for(lambda: not display.find("Saved"), "the Saved box to close")
+    display.focus(window)
 
 
-def press(env, window, *keys):
-    xdo(env, "windowfocus", "--sync", window)
-    xdo(env, "key", "--delay", "20", *keys)
-    time.sleep(0.2)
-
-
-def save(env, window):
-    press(env, window, "ctrl+s")
-    box = wait_window(env, "^Saved$", 5)
-    if not box:
-        return False
-    xdo(env, "windowfocus", "--sync", box)
-    xdo(env, "key", "Return")
-    time.sleep(0.3)
-    return True
+def check(display, home):
+    user = ["runuser", "-u", "nobody", "--", "env", f"HOME={home}", f"DISPLAY={display.env['DISPLAY']}",
+            f"XDG_RUNTIME_DIR={home}"]
+    calc = Program(display, "/usr/bin/orvane-calc", TITLE, run_as=user)
+    try:
+        sizes = display.icon_sizes(calc.window)
+        assert ("128", "128") in sizes, f"the window offers no 128 px icon, only {sizes}"
+        stack_file = os.path.join(home, ".local", "share", "orvane-calc", "StackTemp.stp")
+        display.keys("4 2 Return")
+        save(display, calc.window)
+        with open(stack_file, "rb") as f:
+            assert (first := f.read()) == b" 1 \r\n\r\n 1 \r\n42\r\n", first
+        changed = b" 0 \r\n7\r\n 2 \r\n1\r\n2.5\r\n"
+        with open(stack_file, "wb") as f:
+            f.write(changed)
+        display.keys("ctrl+l")
+        save(display, calc.window)
+        with open(stack_file, "rb") as f:
+            assert (second := f.read()) == changed, second
+        assert not os.path.exists("/usr/bin/StackTemp.stp")
+        print("deb check: installed, started, saved to", stack_file, "and loaded back: ok")
+    finally:
+        calc.close()
 
 
 def main(deb):
@@ -51,46 +55,16 @@ def main(deb):
                    stdout=subprocess.DEVNULL)
     home = tempfile.mkdtemp(prefix="orvane-home-")
     shutil.chown(home, "nobody")
-    display = ":187"
-    xvfb = subprocess.Popen(["Xvfb", display, "-ac", "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    env = dict(os.environ, DISPLAY=display)
-    env.pop("QT_QPA_PLATFORM", None)
-    app = None
+    display = Display()
     try:
-        time.sleep(1)
-        app = subprocess.Popen(["runuser", "-u", "nobody", "--", "env", f"HOME={home}", f"DISPLAY={display}",
-                                "XDG_RUNTIME_DIR=" + home, "/usr/bin/orvane-calc"])
-        window = wait_window(env, r"^Orvane RPN Calculator\.$")
-        assert window, "the installed program showed no window"
-        icon = subprocess.run(["xprop", "-id", window, "_NET_WM_ICON"], env=env, capture_output=True,
-                              text=True, timeout=20).stdout
-        sizes = re.findall(r"Icon \((\d+) x (\d+)\)", icon)
-        assert ("128", "128") in sizes, f"the window offers no 128 px icon, only {sizes}: no SVG icon engine?"
-        stack_file = os.path.join(home, ".local", "share", "orvane-calc", "StackTemp.stp")
-        press(env, window, "4", "2", "Return")
-        assert save(env, window), "no Saved box"
-        with open(stack_file, "rb") as f:
-            first = f.read()
-        assert first == b" 1 " + CRLF + CRLF + b" 1 " + CRLF + b"42" + CRLF, first
-        with open(stack_file, "wb") as f:
-            f.write(b" 0 " + CRLF + b"7" + CRLF + b" 2 " + CRLF + b"1" + CRLF + b"2.5" + CRLF)
-        press(env, window, "ctrl+l")
-        assert save(env, window), "no Saved box after Load"
-        with open(stack_file, "rb") as f:
-            second = f.read()
-        assert second == b" 0 " + CRLF + b"7" + CRLF + b" 2 " + CRLF + b"1" + CRLF + b"2.5" + CRLF, second
-        assert not os.path.exists("/usr/bin/StackTemp.stp")
-        print("deb check: installed, started, saved to", stack_file, "and loaded back: ok")
-        return 0
+        check(display, home)
     finally:
-        if app:
-            app.terminate()
-        xvfb.terminate()
+        display.close()
         shutil.rmtree(home, ignore_errors=True)
+        subprocess.run(["apt-get", "remove", "-y", "-qq", "orvane-calc"], check=True, stdout=subprocess.DEVNULL)
 
 
 if __name__ == "__main__":
     if len(sys.argv) != 2:
         sys.exit(__doc__)
-    sys.exit(main(sys.argv[1]))
+    main(sys.argv[1])

@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 seconds="${1:-30}"
 scripts/deps.sh fuzz
 CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DORVANE_FUZZ=ON -DORVANE_BUILD_UI=OFF -DORVANE_BUILD_TESTS=OFF -DORVANE_BUILD_BENCH=OFF
+  -DORVANE_FUZZ=ON -DORVANE_BUILD_UI=OFF -DBUILD_TESTING=OFF -DORVANE_BUILD_BENCH=OFF
 cmake --build build-fuzz -j"$(nproc)"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -14,7 +14,7 @@ scripts/deps.sh ui package
 dir=build-deb
 
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
-cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release -DORVANE_BUILD_UI=ON -DORVANE_BUILD_TESTS=OFF \
+cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release -DORVANE_BUILD_UI=ON -DBUILD_TESTING=OFF \
   -DORVANE_BUILD_BENCH=OFF \
   -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
   -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null

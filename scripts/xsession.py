@@ -36,7 +36,8 @@ def wait_for(probe, what, timeout=TIMEOUT):
 class Display:
     def __init__(self, layout=None):
         read, write = os.pipe()
-        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-nolisten", "tcp",
+        # -ac: programs of other users (a test's unprivileged one) may connect too.
+        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-nolisten", "tcp", "-ac",
                                       "-screen", "0", "1024x768x24"],
                                      pass_fds=(write,), stderr=subprocess.DEVNULL)
         os.close(write)
@@ -83,9 +84,9 @@ class Program:
     """A program on the display: natively, or an .exe under wine64 with a wine prefix and
     wineserver of its own, ended with the program so that the next display gets a new one."""
 
-    def __init__(self, display, path, title, cwd=None, wine_prefix=None):
+    def __init__(self, display, path, title, cwd=None, wine_prefix=None, run_as=()):
         self.display, self.wine_prefix, self.own_prefix = display, None, False
-        env, command = dict(display.env), [path]
+        env, command = dict(display.env), [*run_as, path]
         if path.lower().endswith(".exe"):
             self.own_prefix = wine_prefix is None
             self.wine_prefix = wine_prefix or tempfile.mkdtemp(prefix="orvane-wine-")
@@ -119,8 +120,12 @@ class Program:
             return False
 
     def close(self):
-        self.process.kill()
-        self.process.wait()
+        self.process.terminate()  # runuser passes it on to the program
+        try:
+            self.process.wait(timeout=TIMEOUT)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            self.process.wait()
         if self.wine_prefix:
             end_wineserver(self.env)
             if self.own_prefix:
