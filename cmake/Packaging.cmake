@@ -26,14 +26,25 @@ if(WIN32)
   configure_file(${PROJECT_SOURCE_DIR}/LICENSE ${_win}/LICENSE.txt COPYONLY)
   install(TARGETS orvane-calc RUNTIME DESTINATION .)
   install(FILES ${_win}/README.txt ${_win}/LICENSE.txt DESTINATION .)
-  install(DIRECTORY ${QT6_INSTALL_PREFIX}/licenses/ DESTINATION licenses)
-  # The installer's licence page: ours, the README's word on Qt, and Qt's licence.
-  file(READ ${PROJECT_SOURCE_DIR}/LICENSE _ours)
-  file(READ ${_win}/README.txt _readme)
-  string(REGEX REPLACE "^.*(  This program contains)" "\\1" _qt_note "${_readme}")
-  file(READ ${QT6_INSTALL_PREFIX}/licenses/Qt-LGPL-3.0.txt _lgpl)
-  file(WRITE ${_win}/licence-page.txt "${_ours}\n\n${_qt_note}\n\n${_lgpl}")
-  set(CPACK_RESOURCE_FILE_LICENSE ${_win}/licence-page.txt)
+  # The installer's licence page: ours, the README's word on Qt, and Qt's licence, which
+  # scripts/windows-qt.sh keeps beside the static Qt it builds.
+  set(_qt_licences ${QT6_INSTALL_PREFIX}/licenses)
+  if(EXISTS ${_qt_licences}/Qt-LGPL-3.0.txt)
+    install(DIRECTORY ${_qt_licences}/ DESTINATION licenses)
+    file(READ ${PROJECT_SOURCE_DIR}/LICENSE _ours)
+    file(READ ${_win}/README.txt _readme)
+    string(REGEX REPLACE "^.*(  This program contains)" "\\1" _qt_note "${_readme}")
+    file(READ ${_qt_licences}/Qt-LGPL-3.0.txt _lgpl)
+    file(WRITE ${_win}/licence-page.txt "${_ours}\n\n${_qt_note}\n\n${_lgpl}")
+    set(CPACK_RESOURCE_FILE_LICENSE ${_win}/licence-page.txt)
+  endif()
+  # A shared Qt (from Qt's own installer) goes beside the program, with its plugins.
+  get_target_property(_qt_type Qt6::Core TYPE)
+  if(_qt_type STREQUAL "SHARED_LIBRARY")
+    find_program(ORVANE_WINDEPLOYQT windeployqt HINTS "${QT6_INSTALL_PREFIX}/bin" REQUIRED)
+    install(CODE "execute_process(COMMAND \"${ORVANE_WINDEPLOYQT}\" --no-translations
+                  \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/orvane-calc.exe\" COMMAND_ERROR_IS_FATAL ANY)")
+  endif()
 
   set(CPACK_GENERATOR ZIP NSIS64)
   set(CPACK_PACKAGE_FILE_NAME orvane-calc-${PROJECT_VERSION}-win64)
