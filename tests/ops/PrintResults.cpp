@@ -17,12 +17,12 @@ using Op = void (*)(Calculator&, const std::string&);
 std::mt19937_64 random(20261207);
 
 // A text of 15 random digits times 10^e, e from `low` to `high`, with a random sign or not.
-std::string Scaled(int low, int high, bool signed_ = true) {
+std::string Scaled(int low, int high, bool withSign = true) {
     const std::uint64_t bits = random();
     const std::string digits = std::to_string(bits % 900000000000000 + 100000000000000);
     const auto exponent =
         static_cast<int>((bits >> 50) % static_cast<std::uint64_t>(high - low + 1)) + low;
-    const bool negative = signed_ && ((random() & 1) != 0);
+    const bool negative = withSign && ((random() & 1) != 0);
     return NormalForm(
         *ParseNumber((negative ? "-0." : "0.") + digits + "E" + std::to_string(exponent + 1)));
 }
