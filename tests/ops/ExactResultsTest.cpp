@@ -1,6 +1,6 @@
-// Hard operands whose exact results make-exact-results.py computed once with Python's decimal:
-// negative bases with large whole exponents, results near a 15-digit rounding tie, huge angles,
-// the inverse functions at their limits. Each key must store the exact result's digits.
+// Hard operands whose exact results scripts/make-exact-results.py computed once with Python's
+// decimal: negative bases with large whole exponents, results near a 15-digit rounding tie, huge
+// angles, the inverse functions at their limits. Each key must store the exact result's digits.
 #include <gtest/gtest.h>
 
 #include <fstream>

@@ -7,33 +7,24 @@
 #include <string>
 
 #include "core/NumberText.h"
-#include "ops/Operations.h"
+#include "input/Keypad.h"
 
 namespace orvane {
 namespace {
 
-using Op = void (*)(Calculator&, const std::string&);
-
 std::mt19937_64 random(20261207);
 
-// A text of 15 random digits times 10^e, e from `low` to `high`, with a random sign or not.
-std::string Scaled(int low, int high, bool withSign = true) {
-    const std::uint64_t bits = random();
-    const std::string digits = std::to_string(bits % 900000000000000 + 100000000000000);
-    const auto exponent =
-        static_cast<int>((bits >> 50) % static_cast<std::uint64_t>(high - low + 1)) + low;
-    const bool negative = withSign && ((random() & 1) != 0);
-    return NormalForm(
-        *ParseNumber((negative ? "-0." : "0.") + digits + "E" + std::to_string(exponent + 1)));
+std::uint64_t Below(std::uint64_t n) { return random() % n; }
+
+// 15 random digits times 10^e, e from `low` to `high`, negative or not.
+std::string Scaled(int low, int high, bool negative) {
+    const std::string digits = std::to_string(Below(900000000000000) + 100000000000000);
+    const auto exponent = static_cast<int>(Below(static_cast<std::uint64_t>(high - low + 1))) + low;
+    const auto text = (negative ? "-0." : "0.") + digits + "E" + std::to_string(exponent + 1);
+    return NormalForm(*ParseNumber(text));
 }
 
-// A whole number from `low` to `high`.
-std::string Whole(int low, int high) {
-    return std::to_string(static_cast<int>(random() % static_cast<std::uint64_t>(high - low + 1)) +
-                          low);
-}
-
-// Values where functions turn, overflow or are special, mixed into every operation's operands.
+// Where functions turn, overflow or are special; one operand in ten is one of these.
 const char* const kEdges[] = {"0",
                               "1",
                               "-1",
@@ -45,7 +36,6 @@ const char* const kEdges[] = {"0",
                               "-90",
                               "180",
                               "270",
-                              "360",
                               "-270",
                               "1E+308",
                               "-1.79769313486231E+308",
@@ -66,33 +56,24 @@ const char* const kEdges[] = {"0",
                               "2147483647.5",
                               "1E+300"};
 
-std::string Edge() { return kEdges[random() % std::size(kEdges)]; }
-
-// An operand for an operation in `family`, one in ten from the edge values.
+// An operand of a family: 'u' up to 1 in magnitude, 'a' angles, 'e' exponents, 'p' positive,
+// 'g' anything; 'n' negative bases up to 1, 'w' whole exponents from 1 to 300.
 std::string Operand(char family) {
-    if (random() % 10 == 0) return Edge();
+    if (family == 'w') return std::to_string(Below(300) + 1);
+    if (family != 'n' && Below(10) == 0) return kEdges[Below(std::size(kEdges))];
+    const bool negative = family == 'n' || (family != 'p' && Below(2) == 1);
     switch (family) {
         case 'u':
-            return Scaled(-16, 0);  // at most 1 in magnitude: the inverse functions
+            return Scaled(-16, 0, negative);
         case 'a':
-            return Scaled(-3, 3);  // angles in either mode
+            return Scaled(-3, 3, negative);
         case 'e':
-            return Scaled(-3, 2);  // exponents of ten
-        case 'p':
-            return Scaled(-330, 307, false);  // logarithms
+            return Scaled(-3, 2, negative);
+        case 'n':
+            return Scaled(-1, 0, negative);
         default:
-            return Scaled(-330, 307);
+            return Scaled(-330, 307, negative);
     }
-}
-
-void Print(Calculator& calc, const char* name, Op op, const std::string& y, const std::string& x) {
-    calc.clearAll();
-    if (!y.empty()) calc.push(y);
-    calc.push(x);
-    op(calc, "");
-    std::string line = std::string(name) + " " + y + " " + x + " =";
-    for (const auto& value : calc.values()) line += " " + value;
-    std::puts(line.c_str());
 }
 
 }  // namespace
@@ -101,45 +82,30 @@ void Print(Calculator& calc, const char* name, Op op, const std::string& y, cons
 int main(int argc, char** argv) {
     using namespace orvane;
     const long rounds = argc > 1 ? std::stol(argv[1]) : 100000;
-    const struct {
-        const char* name;
-        Op op;
-        char yFamily, xFamily;  // '-' for no y
-        bool readsAngle;
-    } keys[] = {{"Add", ops::Add, 'g', 'g', false},
-                {"Subtract", ops::Subtract, 'g', 'g', false},
-                {"Multiply", ops::Multiply, 'g', 'g', false},
-                {"Divide", ops::Divide, 'g', 'g', false},
-                {"Power", ops::Power, 'a', 'e', false},
-                {"Mod", ops::Mod, 'a', 'a', false},
-                {"Percent", ops::Percent, 'g', 'g', false},
-                {"Exponential", ops::Exponential, 'g', 'e', false},
-                {"Reciprocal", ops::Reciprocal, '-', 'g', false},
-                {"SquareRoot", ops::SquareRoot, '-', 'p', false},
-                {"NaturalLog", ops::NaturalLog, '-', 'p', false},
-                {"PowerOf10", ops::PowerOf10, '-', 'e', false},
-                {"Integer", ops::Integer, '-', 'g', false},
-                {"Factorial", ops::Factorial, '-', 'e', false},
-                {"Sin", ops::Sin, '-', 'a', true},
-                {"Cos", ops::Cos, '-', 'a', true},
-                {"Tan", ops::Tan, '-', 'a', true},
-                {"ArcSin", ops::ArcSin, '-', 'u', true},
-                {"ArcCos", ops::ArcCos, '-', 'u', true},
-                {"ArcTan", ops::ArcTan, '-', 'a', true}};
+    // Keypad index and the families of y and x ("-" for one operand); "nw" is a second round
+    // of Power, with negative bases and whole exponents, where C libraries differ most.
+    const std::pair<int, std::string> keys[] = {
+        {16, "gg"}, {17, "gg"}, {18, "gg"}, {19, "gg"}, {29, "ae"}, {29, "nw"}, {33, "aa"},
+        {27, "gg"}, {31, "ge"}, {26, "-g"}, {28, "-p"}, {12, "-p"}, {40, "-e"}, {32, "-g"},
+        {41, "-e"}, {34, "-a"}, {35, "-a"}, {36, "-a"}, {37, "-u"}, {38, "-u"}, {39, "-a"}};
     Calculator calc;
-    for (const auto& key : keys) {
+    for (const auto& [index, families] : keys) {
         for (const auto mode : {AngleMode::Radians, AngleMode::Degrees}) {
-            if (mode == AngleMode::Degrees && !key.readsAngle) continue;
+            if (mode == AngleMode::Degrees && (index < 34 || index > 39))
+                continue;  // trigonometry only
             calc.setAngle(mode);
             for (long i = 0; i < rounds; ++i) {
-                // Negative bases with whole exponents: where C libraries differ most.
-                if (key.op == ops::Power && i % 4 == 0) {
-                    const std::string y = "-" + Scaled(-1, 0, false), x = Whole(1, 300);
-                    Print(calc, key.name, key.op, y, x);
-                    continue;
+                calc.clearAll();
+                std::string line = std::to_string(index);
+                for (const char family : families) {
+                    if (family == '-') continue;
+                    line += " " + Operand(family);
+                    calc.push(line.substr(line.rfind(' ') + 1));
                 }
-                const std::string y = key.yFamily == '-' ? "" : Operand(key.yFamily);
-                Print(calc, key.name, key.op, y, Operand(key.xFamily));
+                PressKey(calc, index);
+                line += " =";
+                for (const auto& value : calc.values()) line += " " + value;
+                std::puts(line.c_str());
             }
         }
     }

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes exact-results.txt: hard operands for the keys that need more than IEEE arithmetic,
+"""Writes tests/ops/exact-results.txt: hard operands for the keys that need more than IEEE arithmetic,
 each with its result computed exactly (50 digits, huge angles reduced with 700) and rounded as
 the stack stores it. Run once by hand; the tests only read its output.
 
@@ -193,8 +193,8 @@ def main():
             if value != 1:
                 add(key, "D", "_", text, rounded(D(float(radians) * DEGREES_PER_RADIAN), 5))
 
-    out = Path(__file__).with_name("exact-results.txt")
-    out.write_text("# Written by make-exact-results.py: key mode y x | expected (\"a|b\": either)\n"
+    out = Path(__file__).resolve().parent.parent / "tests" / "ops" / "exact-results.txt"
+    out.write_text("# Written by scripts/make-exact-results.py: key mode y x | expected (\"a|b\": either)\n"
                    + "\n".join(lines) + "\n")
     print(len(lines), "lines in", out)
 
