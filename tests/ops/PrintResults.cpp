@@ -19,7 +19,8 @@ std::uint64_t Below(std::uint64_t n) { return random() % n; }
 // 15 random digits times 10^e, e from `low` to `high`, negative or not.
 std::string Scaled(int low, int high, bool negative) {
     const std::string digits = std::to_string(Below(900000000000000) + 100000000000000);
-    const auto exponent = static_cast<int>(Below(static_cast<std::uint64_t>(high - low + 1))) + low;
+    const int span = high - low + 1;
+    const auto exponent = static_cast<int>(Below(static_cast<std::uint64_t>(span))) + low;
     const auto text = (negative ? "-0." : "0.") + digits + "E" + std::to_string(exponent + 1);
     return NormalForm(*ParseNumber(text));
 }
