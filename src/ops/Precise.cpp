@@ -56,7 +56,9 @@ double PowOfMagnitude(double y, double x) {
     return Nearest(mp::exp(exponent));
 }
 
-// x reduced to r in [-pi/4, pi/4] with x = r + q·pi/2, q taken modulo 4.
+// x reduced to r in [-pi/4, pi/4] with x = r + q·pi/2, q taken modulo 4. Boost's own sine
+// reduces with a pi of the type's 160 bits: it loses the digits of angles beyond about 2^60
+// and gives 0 for those beyond 2^159.
 struct Reduced {
     Wide r;
     int quarter;
