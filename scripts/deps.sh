@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs with apt-get what building and testing need and is not there yet (Debian 12).
-# usage: deps.sh [ui] [e2e] [blackbox] [fuzz] [lint] [icons] [package] [windows] [math]
+# usage: deps.sh [ui] [e2e] [blackbox] [fuzz] [lint] [icons] [package] [windows]
 set -euo pipefail
-packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev)
+packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev libboost-dev)
 for part in "$@"; do
   case "$part" in
     ui) packages+=(qt6-base-dev libgl-dev fonts-liberation2) ;;

@@ -5,6 +5,7 @@
 
 #include "core/NumberText.h"
 #include "ops/Numeric.h"
+#include "ops/Precise.h"
 
 namespace orvane {
 namespace {
@@ -55,7 +56,7 @@ Result Divide(double y, double x, AngleMode) {
     if (x == 0) return std::nullopt;
     return Checked(y / x);
 }
-Result Power(double y, double x, AngleMode) { return Checked(std::pow(y, x)); }
+Result Power(double y, double x, AngleMode) { return Checked(precise::Pow(y, x)); }
 Result Mod(double y, double x, AngleMode) {
     if (x == 0) return std::nullopt;
     const auto a = RoundTo32(x);
@@ -86,13 +87,13 @@ Result SquareRoot(double, double x, AngleMode) {
 }
 Result NaturalLog(double, double x, AngleMode) {
     if (x <= 0) return std::nullopt;
-    return Checked(std::log(x));
+    return Checked(precise::Log(x));
 }
 Result PowerOf10(double, double x, AngleMode) {
     // Whole exponents by decimal shift, so 10^22 is the double nearest to it.
     if (x == std::floor(x))
         return ShiftDecimal(1, static_cast<std::int64_t>(std::clamp(x, -1000.0, 1000.0)));
-    return Checked(std::pow(10.0, x));
+    return Checked(precise::Pow(10, x));
 }
 Result Integer(double, double x, AngleMode) { return std::floor(x); }
 Result Factorial(double, double x, AngleMode) {
@@ -120,22 +121,22 @@ Result FromRadians(double r, AngleMode mode) {
 bool IsOddMultipleOf90(double x) { return std::fabs(std::fmod(x, 180.0)) == 90; }
 
 Result Sin(double, double x, AngleMode mode) {
-    return Rounded(Checked(std::sin(ToRadians(x, mode))));
+    return Rounded(Checked(precise::Sin(ToRadians(x, mode))));
 }
 Result Cos(double, double x, AngleMode mode) {
     if (mode == AngleMode::Degrees && x == 90) return 0.0;
-    return Rounded(Checked(std::cos(ToRadians(x, mode))));
+    return Rounded(Checked(precise::Cos(ToRadians(x, mode))));
 }
 Result Tan(double, double x, AngleMode mode) {
     // The tangent has no value there; a huge rounding artefact is no answer.
     if (mode == AngleMode::Degrees && IsOddMultipleOf90(x)) return std::nullopt;
-    return Rounded(Checked(std::tan(ToRadians(x, mode))));
+    return Rounded(Checked(precise::Tan(ToRadians(x, mode))));
 }
 // The inverse sine and cosine through the arctangent; 1E-12 keeps the quotient finite at |x| = 1.
 Result ArcTanOfRatio(double numerator, double x) {
     const double t = (-x) * x + 1;
     if (!std::isfinite(t) || t < 0) return std::nullopt;
-    return Checked(std::atan(numerator / (std::sqrt(t) + 1E-12)));
+    return Checked(precise::ArcTan(numerator / (std::sqrt(t) + 1E-12)));
 }
 Result ArcSin(double, double x, AngleMode mode) {
     if (mode == AngleMode::Degrees && x == 1) return 90.0;
@@ -144,12 +145,14 @@ Result ArcSin(double, double x, AngleMode mode) {
 }
 Result ArcCos(double, double x, AngleMode mode) {
     if (mode == AngleMode::Degrees && x == 1) return 0.0;
+    // The quarter turn as arctan(1) + arctan(1), taken once: each arctangent costs microseconds.
+    static const double kQuarterTurn = precise::ArcTan(1.0) + precise::ArcTan(1.0);
     const Result r = ArcTanOfRatio(-x, x);
-    return r ? FromRadians(*r + (std::atan(1.0) + std::atan(1.0)), mode) : std::nullopt;
+    return r ? FromRadians(*r + kQuarterTurn, mode) : std::nullopt;
 }
 Result ArcTan(double, double x, AngleMode mode) {
     if (mode == AngleMode::Degrees && x == 1) return 45.0;
-    return FromRadians(std::atan(x), mode);
+    return FromRadians(precise::ArcTan(x), mode);
 }
 
 }  // namespace formula

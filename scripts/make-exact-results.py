@@ -1,0 +1,203 @@
+#!/usr/bin/env python3
+"""Writes tests/ops/exact-results.txt: hard operands for the keys that need more than IEEE arithmetic,
+each with its result computed exactly (50 digits, huge angles reduced with 700) and rounded as
+the stack stores it. Run once by hand; the tests only read its output.
+
+A line: key mode y x | expected, y "_" for one operand, mode R or D. The expected text is the
+exact value rounded to 15 significant digits (5 decimals for trigonometry); where the exact value
+lies within a hair of a rounding tie, both neighbours are given as "a|b"."""
+import decimal
+import math
+import random
+from decimal import Decimal as D
+from pathlib import Path
+
+decimal.getcontext().prec = 50
+DEGREES_PER_RADIAN = 57.2957795  # the calculator's constant, as a double
+
+
+def pi(digits):
+    """Machin's formula, to `digits` digits."""
+    with decimal.localcontext() as ctx:
+        ctx.prec = digits + 10
+
+        def arctan_inverse(n):
+            total, term, k, sign = D(0), D(1) / n, 1, 1
+            while term:
+                total += sign * term / k
+                term /= n * n
+                k, sign = k + 2, -sign
+            return total
+
+        return +(4 * (4 * arctan_inverse(5) - arctan_inverse(239)))
+
+
+PI_700 = pi(700)
+
+
+def reduced(x):
+    """x - n*pi/2 with |result| <= pi/4, and n mod 4."""
+    with decimal.localcontext() as ctx:
+        ctx.prec = 700
+        half_pi = PI_700 / 2
+        n = (x / half_pi).to_integral_value(decimal.ROUND_HALF_EVEN)
+        return +(x - n * half_pi), int(n % 4)
+
+
+def series_sin_cos(r):
+    with decimal.localcontext() as ctx:
+        ctx.prec = 60
+        s, c, term, k = D(0), D(0), D(1), 0
+        while True:
+            if k % 2 == 0:
+                c += term if k % 4 == 0 else -term
+            else:
+                s += term if k % 4 == 1 else -term
+            k += 1
+            term = term * r / k
+            if abs(term) < D(10) ** -70:
+                return +s, +c
+
+
+def sin_cos(x):
+    r, q = reduced(D(x))
+    s, c = series_sin_cos(r)
+    return [(s, c), (c, -s), (-s, -c), (-c, s)][q]
+
+
+def atan(x):
+    x = D(x)
+    with decimal.localcontext() as ctx:
+        ctx.prec = 60
+        if abs(x) > 1:
+            return +((PI_700 / 2).copy_sign(x) - atan(1 / x))
+        for _ in range(3):  # halve the angle: the series then converges fast
+            x = x / (1 + (1 + x * x).sqrt())
+        total, term, k = D(0), x, 1
+        while abs(term) > D(10) ** -70:
+            total += term / k
+            term, k = -term * x * x, k + 2
+        return +(8 * total)
+
+
+def rounded(value, decimals=None):
+    """The stored text(s): 15 significant digits, or a fixed number of decimals."""
+    value = D(value)
+    if value == 0:
+        return "0"
+    quantum = D(1).scaleb(-decimals if decimals is not None else value.adjusted() - 14)
+    scaled = value / quantum
+    fraction = abs(scaled - scaled.to_integral_value(decimal.ROUND_FLOOR))
+    texts = [value.quantize(quantum, decimal.ROUND_HALF_EVEN)]
+    if abs(fraction - D("0.5")) < abs(scaled) * D(2) ** -52:
+        texts = [value.quantize(quantum, decimal.ROUND_FLOOR), value.quantize(quantum, decimal.ROUND_CEILING)]
+    return "|".join(format(t.normalize(), "E") if t else "0" for t in texts)
+
+
+def fifteen(x):
+    """A double as a 15-digit number text; the double the stack holds for it."""
+    text = f"{x:.15g}"
+    return text, float(text)
+
+
+def near_tie(value, decimals=None):
+    """True when the exact value lies near a rounding tie, though not within a hair of it:
+    an error of one or two units in a double's last place then changes the stored digits."""
+    value = D(value)
+    quantum = D(1).scaleb(-decimals if decimals is not None else value.adjusted() - 14)
+    scaled = abs(value / quantum)
+    off = abs(scaled - scaled.to_integral_value(decimal.ROUND_FLOOR) - D("0.5"))
+    hair = scaled * D(2) ** -52
+    return hair < off < (D("0.005") if decimals is not None else 4 * hair)
+
+
+def main():
+    rng = random.Random(15)
+    lines = []
+
+    def add(key, mode, y, x, expected):
+        lines.append(f"{key} {mode} {y} {x} | {expected}")
+
+    def power(y, x):
+        ty, fy = fifteen(y)
+        tx, fx = fifteen(x)
+        exact = D(fy) ** D(fx) if fy < 0 else (D(fx) * D(fy).ln()).exp()
+        add("Power", "R", ty, tx, rounded(exact))
+
+    # Negative bases with large whole exponents, where C libraries are several ulps off.
+    power(-0.92078, 251)
+    for _ in range(70):
+        power(-rng.uniform(0.5, 1.6), rng.randint(100, 316))
+    # Bases near 1 with huge exponents; exponents that make results near the double range's ends.
+    for k in range(1, 16):
+        power(1 + 10.0 ** -k, 10.0 ** (k + rng.random() * 2))
+        power(1 - 10.0 ** -k, 10.0 ** (k + rng.random() * 2))
+    for x in (1023.99, -1021.5, 1023.9999, -1021.9, 0.5, -0.5, 1 / 3):
+        power(2, x)
+    # Results whose 16th digit is near a 5: the hardest roundings to 15 digits.
+    found = {"Power": 0, "NaturalLog": 0, "PowerOf10": 0}
+    while min(found.values()) < 50:
+        _, y = fifteen(rng.uniform(0.001, 1000))
+        _, x = fifteen(rng.uniform(-50, 50))
+        exact = (D(x) * D(y).ln()).exp()
+        if found["Power"] < 50 and near_tie(exact):
+            found["Power"] += 1
+            power(y, x)
+        if found["NaturalLog"] < 50 and near_tie(D(y).ln()):
+            found["NaturalLog"] += 1
+            add("NaturalLog", "R", "_", fifteen(y)[0], rounded(D(y).ln()))
+        _, e = fifteen(rng.uniform(-300, 300))
+        exact = (D(e) * D(10).ln()).exp()
+        if found["PowerOf10"] < 50 and e != math.floor(e) and near_tie(exact):
+            found["PowerOf10"] += 1
+            add("PowerOf10", "R", "_", fifteen(e)[0], rounded(exact))
+    # Logarithms near 1 and at the ends of the double range.
+    for x in [1 + k * 1e-15 for k in (1, 3, -1, -7)] + [1e-300, 5e-324, 2.2250738585072e-308, 1.79769313486231e308]:
+        text, value = fifteen(x)
+        add("NaturalLog", "R", "_", text, rounded(D(value).ln()))
+    for x in (308.254715559916, -307.3, -307.65, 0.30102999566398):
+        text, value = fifteen(x)
+        add("PowerOf10", "R", "_", text, rounded((D(value) * D(10).ln()).exp()))
+
+    # Trigonometry in radians: huge angles, angles near multiples of pi/2, near-ties at 5 decimals.
+    angles = [1e22, 1e300, 1.79769313486231e308, -1e15, 2 ** 60, 3.14159265358979, 1.5707963267949,
+              4.71238898038469, 6.28318530717959, 355, 103993, 1e6 * math.pi]
+    while len(angles) < 90:
+        x = fifteen(rng.uniform(-1e4, 1e4))[1]
+        s, c = sin_cos(x)
+        if near_tie(s, 5) or near_tie(c, 5):
+            angles.append(x)
+    for x in angles:
+        text, value = fifteen(x)
+        s, c = sin_cos(value)
+        add("Sin", "R", "_", text, rounded(s, 5))
+        add("Cos", "R", "_", text, rounded(c, 5))
+        if abs(c) > 1e-6:
+            add("Tan", "R", "_", text, rounded(s / c, 5))
+    # Degrees: the angle is divided by the calculator's constant in double precision first.
+    for x in (180, 270, 360, -90, 30, 89, 1e10, 123456.789):
+        text, value = fifteen(x)
+        s, c = sin_cos(value / DEGREES_PER_RADIAN)
+        add("Sin", "D", "_", text, rounded(s, 5))
+        add("Cos", "D", "_", text, rounded(c, 5))
+    # Inverse functions at and near their limits, in both modes.
+    for x in (1, -1, 0.999999999999999, -0.999999999999999, 1e-300, 0.5, 1e300, -1e16, 0.7071067811865):
+        text, value = fifteen(x)
+        results = {"ArcTan": atan(value)}
+        if abs(value) <= 1:  # the calculator's own formula, step by step in double precision
+            quotient = value / (math.sqrt((-value) * value + 1) + 1e-12)
+            results["ArcSin"] = atan(quotient)
+            results["ArcCos"] = D(float(atan(-quotient)) + (float(atan(1)) + float(atan(1))))
+        for key, radians in results.items():
+            add(key, "R", "_", text, rounded(radians, 5))
+            if value != 1:
+                add(key, "D", "_", text, rounded(D(float(radians) * DEGREES_PER_RADIAN), 5))
+
+    out = Path(__file__).resolve().parent.parent / "tests" / "ops" / "exact-results.txt"
+    out.write_text("# Written by scripts/make-exact-results.py: key mode y x | expected (\"a|b\": either)\n"
+                   + "\n".join(lines) + "\n")
+    print(len(lines), "lines in", out)
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,138 @@
+#include "ops/Precise.h"
+
+#include <boost/math/constants/constants.hpp>
+#include <boost/multiprecision/cpp_bin_float.hpp>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace orvane::precise {
+namespace {
+
+namespace mp = boost::multiprecision;
+
+// 160 bits leave about 100 bits of guard below a double's 53: rounding it to a double gives
+// the nearest double unless the exact value lies within 2^-100 of a midpoint.
+using Wide = mp::number<mp::cpp_bin_float<160, mp::digit_base_2>, mp::et_off>;
+// Enough bits to reduce the largest double (2^1024) by a multiple of pi/2 and keep 160.
+using Reducing = mp::number<mp::cpp_bin_float<1280, mp::digit_base_2>, mp::et_off>;
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+
+double Nearest(const Wide& value) { return static_cast<double>(value); }
+
+bool IsWhole(double x) { return std::trunc(x) == x; }
+// Doubles of 2^53 and beyond are all even.
+bool IsOddWhole(double x) {
+    return std::fabs(x) < 0x1.0p53 && std::fmod(x, 2.0) != 0 && IsWhole(x);
+}
+
+// The number of bits of the odd part of y's significand.
+int OddSignificandBits(double y) {
+    int exponent = 0;
+    auto significand =
+        static_cast<std::uint64_t>(std::ldexp(std::frexp(std::fabs(y), &exponent), 53));
+    int bits = 53;
+    while (significand % 2 == 0) {
+        significand /= 2;
+        --bits;
+    }
+    return bits;
+}
+
+// |y|^x for a positive finite y and a finite x other than 0.
+double PowOfMagnitude(double y, double x) {
+    const Wide base = std::fabs(y);
+    // A power small enough to be exact in 160 bits is computed exactly, so a result that lies
+    // exactly halfway between two doubles rounds to even as a multiplication would. Only such
+    // powers can be halfway: any other needs more than 54 bits in its odd part.
+    if (IsWhole(x) && x >= 2 && x * OddSignificandBits(y) <= 160)
+        return Nearest(mp::pow(base, static_cast<int>(x)));
+    const Wide exponent = Wide(x) * mp::log(base);
+    // Beyond these the result is surely outside the double range, and exp would only toil.
+    if (exponent > 710) return kInfinity;
+    if (exponent < -746) return 0;
+    return Nearest(mp::exp(exponent));
+}
+
+// x reduced to r in [-pi/4, pi/4] with x = r + q·pi/2, q taken modulo 4. Boost's own sine
+// reduces with a pi of the type's 160 bits: it loses the digits of angles beyond about 2^60
+// and gives 0 for those beyond 2^159.
+struct Reduced {
+    Wide r;
+    int quarter;
+};
+
+Reduced Reduce(double x) {
+    if (std::fabs(x) < 0.78) return {Wide(x), 0};
+    static const Reducing kHalfPi = boost::math::constants::half_pi<Reducing>();
+    const Reducing wide = x;
+    const Reducing n = mp::round(wide / kHalfPi);
+    const auto quarter = static_cast<int>(mp::fmod(n, Reducing(4)));
+    return {Wide(wide - n * kHalfPi), (quarter + 4) % 4};
+}
+
+}  // namespace
+
+double Pow(double y, double x) {
+    if (!std::isfinite(y) || !std::isfinite(x)) return kNaN;
+    if (x == 0 || y == 1) return 1;
+    if (y == 0) {
+        if (x < 0) return kInfinity;
+        return IsOddWhole(x) ? y : 0.0;
+    }
+    if (y < 0 && !IsWhole(x)) return kNaN;
+    const double magnitude = PowOfMagnitude(y, x);
+    return y < 0 && IsOddWhole(x) ? -magnitude : magnitude;
+}
+
+double Log(double x) {
+    if (!(x > 0)) return x == 0 ? -kInfinity : kNaN;
+    if (!std::isfinite(x)) return x;
+    return Nearest(mp::log(Wide(x)));
+}
+
+double Sin(double x) {
+    if (!std::isfinite(x)) return kNaN;
+    const auto [r, quarter] = Reduce(x);
+    switch (quarter) {
+        case 0:
+            return Nearest(mp::sin(r));
+        case 1:
+            return Nearest(mp::cos(r));
+        case 2:
+            return Nearest(-mp::sin(r));
+        default:
+            return Nearest(-mp::cos(r));
+    }
+}
+
+double Cos(double x) {
+    if (!std::isfinite(x)) return kNaN;
+    const auto [r, quarter] = Reduce(x);
+    switch (quarter) {
+        case 0:
+            return Nearest(mp::cos(r));
+        case 1:
+            return Nearest(-mp::sin(r));
+        case 2:
+            return Nearest(-mp::cos(r));
+        default:
+            return Nearest(mp::sin(r));
+    }
+}
+
+double Tan(double x) {
+    if (!std::isfinite(x)) return kNaN;
+    const auto [r, quarter] = Reduce(x);
+    if (quarter % 2 == 0) return Nearest(mp::sin(r) / mp::cos(r));
+    return Nearest(-mp::cos(r) / mp::sin(r));
+}
+
+double ArcTan(double x) {
+    if (std::isnan(x)) return x;
+    return Nearest(mp::atan(Wide(x)));
+}
+
+}  // namespace orvane::precise

@@ -1,0 +1,113 @@
+// Prints what every calculating key leaves on the stack for the same pseudo-random operands on
+// any platform: scripts/same-digits.sh compares a Linux run with a Windows run line by line.
+// Only the generator's raw 64-bit output is used, since std's distributions differ between
+// standard libraries; every operand is a number text, so no platform formats one either.
+#include <cstdio>
+#include <random>
+#include <string>
+
+#include "core/NumberText.h"
+#include "input/Keypad.h"
+
+namespace orvane {
+namespace {
+
+std::mt19937_64 random(20261207);
+
+std::uint64_t Below(std::uint64_t n) { return random() % n; }
+
+// 15 random digits times 10^e, e from `low` to `high`, negative or not.
+std::string Scaled(int low, int high, bool negative) {
+    const std::string digits = std::to_string(Below(900000000000000) + 100000000000000);
+    const int span = high - low + 1;
+    const auto exponent = static_cast<int>(Below(static_cast<std::uint64_t>(span))) + low;
+    const auto text = (negative ? "-0." : "0.") + digits + "E" + std::to_string(exponent + 1);
+    return NormalForm(*ParseNumber(text));
+}
+
+// Where functions turn, overflow or are special; one operand in ten is one of these.
+const char* const kEdges[] = {"0",
+                              "1",
+                              "-1",
+                              "0.5",
+                              "-0.5",
+                              "2",
+                              "45",
+                              "90",
+                              "-90",
+                              "180",
+                              "270",
+                              "-270",
+                              "1E+308",
+                              "-1.79769313486231E+308",
+                              "1E-308",
+                              "4.94065645841247E-324",
+                              "1E+22",
+                              "0.999999999999999",
+                              "1.00000000000001",
+                              "-0.999999999999999",
+                              "709.782712893384",
+                              "-745.133219101941",
+                              "308.254715559917",
+                              "317",
+                              "317.5",
+                              "-317",
+                              "3.14159265358979",
+                              "1.5707963267949",
+                              "2147483647.5",
+                              "1E+300"};
+
+// An operand of a family: 'u' up to 1 in magnitude, 'a' angles, 'e' exponents, 'p' positive,
+// 'g' anything; 'n' negative bases up to 1, 'w' whole exponents from 1 to 300.
+std::string Operand(char family) {
+    if (family == 'w') return std::to_string(Below(300) + 1);
+    if (family != 'n' && Below(10) == 0) return kEdges[Below(std::size(kEdges))];
+    const bool negative = family == 'n' || (family != 'p' && Below(2) == 1);
+    switch (family) {
+        case 'u':
+            return Scaled(-16, 0, negative);
+        case 'a':
+            return Scaled(-3, 3, negative);
+        case 'e':
+            return Scaled(-3, 2, negative);
+        case 'n':
+            return Scaled(-1, 0, negative);
+        default:
+            return Scaled(-330, 307, negative);
+    }
+}
+
+}  // namespace
+}  // namespace orvane
+
+int main(int argc, char** argv) {
+    using namespace orvane;
+    const long rounds = argc > 1 ? std::stol(argv[1]) : 100000;
+    // Keypad index and the families of y and x ("-" for one operand); "nw" is a second round
+    // of Power, with negative bases and whole exponents, where C libraries differ most.
+    const std::pair<int, std::string> keys[] = {
+        {16, "gg"}, {17, "gg"}, {18, "gg"}, {19, "gg"}, {29, "ae"}, {29, "nw"}, {33, "aa"},
+        {27, "gg"}, {31, "ge"}, {26, "-g"}, {28, "-p"}, {12, "-p"}, {40, "-e"}, {32, "-g"},
+        {41, "-e"}, {34, "-a"}, {35, "-a"}, {36, "-a"}, {37, "-u"}, {38, "-u"}, {39, "-a"}};
+    Calculator calc;
+    for (const auto& [index, families] : keys) {
+        for (const auto mode : {AngleMode::Radians, AngleMode::Degrees}) {
+            if (mode == AngleMode::Degrees && (index < 34 || index > 39))
+                continue;  // trigonometry only
+            calc.setAngle(mode);
+            for (long i = 0; i < rounds; ++i) {
+                calc.clearAll();
+                std::string line = std::to_string(index);
+                for (const char family : families) {
+                    if (family == '-') continue;
+                    line += " " + Operand(family);
+                    calc.push(line.substr(line.rfind(' ') + 1));
+                }
+                PressKey(calc, index);
+                line += " =";
+                for (const auto& value : calc.values()) line += " " + value;
+                std::puts(line.c_str());
+            }
+        }
+    }
+}
