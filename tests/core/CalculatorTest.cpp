@@ -24,6 +24,8 @@ TEST(Stack, HoldsAtMost9999ValuesAndListsTheElevenNearestTheTop) {
     EXPECT_EQ(calc.listing(), full);
     calc.clearAll();
     EXPECT_EQ(calc.listing(), (Listing{Texts(11, ""), "Stack: 0"}));
+    calc.replaceTopText("5");  // no top to change: the sentinel stays empty
+    EXPECT_EQ(calc.top(), "");
 }
 
 // Two calculators draw different numbers, spread over the whole of [0, 1).

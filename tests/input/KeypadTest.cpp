@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <set>
+
+#include "input/KeyMap.h"
+#include "input/VirtualKeys.h"
 
 namespace orvane {
 namespace {
@@ -40,6 +44,15 @@ TEST(Keypad, AFullStackKeepsOperandsAndEntry) {
                               : key == Key::Add        ? "8"
                               : key == Key::SquareRoot ? "2"
                                                        : "-0.7568");
+    }
+}
+
+// Keys the platform passes on that stand for no keypad key do nothing, as do unknown codes.
+TEST(KeyMap, KeysWithoutAKeypadKeyDoNothing) {
+    for (int code : std::initializer_list<int>{0, vk::Tab, vk::Clear, vk::Shift, vk::Control,
+                                               vk::Menu, vk::Escape, vk::Space, vk::Home,
+                                               vk::Insert, vk::F1, vk::OemMinus, 'A', 'Z'}) {
+        EXPECT_EQ(KeypadKeyFor(code), std::nullopt) << code;
     }
 }
 
