@@ -2,7 +2,7 @@
 
 #include "core/Calculator.h"
 #include "core/NumberText.h"
-#include "input/EntryLine.h"
+#include "input/Keypad.h"
 
 namespace orvane {
 namespace {
@@ -18,7 +18,7 @@ void PushTypedText(benchmark::State& state) {
     Calculator calc;
     for (auto _ : state) {
         calc.push("12345678901234567890123");
-        calc.removeTop();
+        calc.drop();
     }
 }
 BENCHMARK(PushTypedText);
@@ -28,8 +28,8 @@ void EnterOnFullStack(benchmark::State& state) {
     Fill(calc, 9998);
     for (auto _ : state) {
         calc.setEntry("3.14159265358979");
-        Enter(calc);  // snapshot + push
-        calc.removeTop();
+        PressKey(calc, Key::Enter);  // snapshot + push
+        calc.drop();
     }
 }
 BENCHMARK(EnterOnFullStack);
@@ -49,12 +49,12 @@ void UndoOnFullStack(benchmark::State& state) {
 }
 BENCHMARK(UndoOnFullStack);
 
-void RebuildListingOnFullStack(benchmark::State& state) {
+void ListingOnFullStack(benchmark::State& state) {
     Calculator calc;
     Fill(calc, 9999);
-    for (auto _ : state) calc.rebuildListing();
+    for (auto _ : state) benchmark::DoNotOptimize(calc.listing());
 }
-BENCHMARK(RebuildListingOnFullStack);
+BENCHMARK(ListingOnFullStack);
 
 }  // namespace
 }  // namespace orvane

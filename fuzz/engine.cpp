@@ -22,12 +22,12 @@ struct Fixed : RandomSource {
     double nextUnit() override { return 0.8125; }
 };
 
-// The listing is rebuilt after every change: its last row shows the top as it is now.
+// The listing is current after every change: its last row shows the top as it is now.
 void CheckListing(const Calculator& calc) {
-    const Listing& listing = calc.listing();
+    const Listing listing = calc.listing();
     FUZZ_CHECK(listing.countLabel == "Stack: " + std::to_string(calc.count()));
     if (calc.count() == 0) {
-        FUZZ_CHECK(listing.rows.empty() || listing.rows == Texts(11, ""));
+        FUZZ_CHECK(listing.rows == Texts(11, ""));
         return;
     }
     FUZZ_CHECK(listing.rows.size() == 11);
@@ -36,17 +36,21 @@ void CheckListing(const Calculator& calc) {
 }
 
 // What a key must do to the stack, for the keys whose effect a property can state.
-void CheckKey(int key, const Calculator& calc, const Texts& before, const Texts& undoBefore,
+void CheckKey(Key key, const Calculator& calc, const Texts& before, const Texts& undoBefore,
               const std::string& entryBefore) {
     const Texts after = calc.values();
     Texts moved = before;
-    if (key == 15 && moved.size() >= 2) std::swap(moved[moved.size() - 2], moved.back());
-    if (key == 22 && !moved.empty()) std::rotate(moved.begin(), moved.begin() + 1, moved.end());
-    if (key == 23 && !moved.empty()) std::rotate(moved.rbegin(), moved.rbegin() + 1, moved.rend());
-    const bool onEntry = (key == 25 || key == 11) && !entryBefore.empty();
-    const bool entryOnly =
-        (key >= -1 && key <= 10) || key == 13 || key == 24 || key == 42 || key == 43 || onEntry;
-    if (entryOnly || key == 15 || key == 22 || key == 23) {
+    const bool swap = key == Key::Swap, plus = key == Key::RotatePositive,
+               minus = key == Key::RotateNegative;
+    if (swap && moved.size() >= 2) std::swap(moved[moved.size() - 2], moved.back());
+    if (plus && !moved.empty()) std::rotate(moved.begin(), moved.begin() + 1, moved.end());
+    if (minus && !moved.empty()) std::rotate(moved.rbegin(), moved.rbegin() + 1, moved.rend());
+    const bool onEntry = (key == Key::Sign || key == Key::ClearOrDrop) && !entryBefore.empty();
+    const int index = IndexOf(key);
+    const bool entryOnly = index < 0 || index >= kKeypadKeys || index <= IndexOf(Key::Point) ||
+                           key == Key::DeleteLast || key == Key::Pi || key == Key::Random ||
+                           onEntry;
+    if (entryOnly || swap || plus || minus) {
         FUZZ_CHECK(after == (entryOnly ? before : moved));
         FUZZ_CHECK(calc.undoValues() == undoBefore);  // these keys never take the snapshot
     } else if (after != before) {
@@ -59,7 +63,7 @@ void CheckSaveLoad(const Calculator& calc) {
     Calculator loaded(std::make_unique<Fixed>());
     loaded.setEntry("7");
     loaded.setAngle(calc.angle() == AngleMode::Degrees ? AngleMode::Radians : AngleMode::Degrees);
-    FUZZ_CHECK(ApplyStackFileText(loaded, StackFileText(calc)));
+    FUZZ_CHECK(ApplyStackFileText(loaded, StackFileText(calc)) == LoadStatus::Loaded);
     Texts normal;
     for (const auto& v : calc.values()) normal.push_back(*ToStackText(v));
     FUZZ_CHECK(loaded.values() == normal);
@@ -75,13 +79,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string clipboard;
     for (std::size_t i = 0; i < size; ++i) {
         const std::uint8_t b = data[i];
+        const auto key = static_cast<Key>(b - 1);  // -1 to 43: no key, every key, no key
         if (b < 45 && calc.count() > 16) {
-            PressKey(calc, b - 1);  // copying a long stack at every key would slow the search
+            PressKey(calc, key);  // copying a long stack at every key would slow the search
         } else if (b < 45) {
             const Texts before = calc.values(), undoBefore = calc.undoValues();
             const std::string entryBefore = calc.entry();
-            PressKey(calc, b - 1);
-            CheckKey(b - 1, calc, before, undoBefore, entryBefore);
+            PressKey(calc, key);
+            CheckKey(key, calc, before, undoBefore, entryBefore);
         } else if (b % 8 == 0) {
             calc.undo();
             const Texts once = calc.values();

@@ -18,8 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The grammar accepted it, so strtod reads it whole too (after the blanks), with the same
     // correctly rounded result; it reports overflow where we fail.
-    std::string trimmed = text.substr(text.find_first_not_of(' '));
-    trimmed.erase(trimmed.find_last_not_of(' ') + 1);
+    const std::string trimmed(TrimBlanks(text));
     char* end = nullptr;
     const double expected = std::strtod(trimmed.c_str(), &end);
     FUZZ_CHECK(end == trimmed.c_str() + trimmed.size());

@@ -14,12 +14,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Calculator calc;
     calc.push("5");
     calc.push("6");
+    calc.takeSnapshot();
     calc.drop();  // stack 5, undo copy 5, 6
     const auto before = calc.values();
     const auto undoBefore = calc.undoValues();
 
     const bool loaded =
-        ApplyStackFileText(calc, std::string_view(reinterpret_cast<const char*>(data), size));
+        ApplyStackFileText(calc, std::string_view(reinterpret_cast<const char*>(data), size)) ==
+        LoadStatus::Loaded;
     if (loaded) {
         FUZZ_CHECK(calc.undoValues() == calc.values());
     } else {

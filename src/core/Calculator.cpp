@@ -31,10 +31,7 @@ std::vector<std::string> Texts(const std::vector<StackText>& stack) {
 
 std::unique_ptr<RandomSource> MakeSeededRandom() { return std::make_unique<SeededRandom>(); }
 
-Calculator::Calculator(std::unique_ptr<RandomSource> random) : random_(std::move(random)) {
-    clearAll();
-    rebuildListing();
-}
+Calculator::Calculator(std::unique_ptr<RandomSource> random) : random_(std::move(random)) {}
 
 std::vector<std::string> Calculator::values() const { return Texts(stack_); }
 std::vector<std::string> Calculator::undoValues() const { return Texts(undo_); }
@@ -50,76 +47,56 @@ PushResult Calculator::replaceOperands(std::size_t k, double result) {
 }
 
 PushResult Calculator::putOnTop(std::size_t remove, const std::optional<std::string>& normal) {
-    if (count() - remove >= kMaxValues) {
-        stackFullWarning_ = true;
-        return PushResult::StackFull;
-    }
+    if (count() - remove >= kMaxValues) return PushResult::StackFull;
     if (!normal) return PushResult::NotANumber;
     stack_.resize(stack_.size() - remove);
     stack_.push_back(*StackText::from(*normal));
-    rebuildListing();
     return PushResult::Pushed;
 }
 
-void Calculator::removeTop() {
-    if (count() >= 1) stack_.pop_back();
-}
-
 void Calculator::drop() {
-    if (count() == 0) return;
-    takeSnapshot();
-    removeTop();
-    rebuildListing();
+    if (count() > 0) stack_.pop_back();
 }
 
 void Calculator::extractTop() {
     if (count() == 0) return;
-    takeSnapshot();
     entry_ = std::string(top());
-    removeTop();
-    rebuildListing();
+    stack_.pop_back();
 }
 
 void Calculator::swapTopTwo() {
     if (count() < 2) return;
     std::swap(stack_[count() - 1], stack_[count()]);
-    rebuildListing();
 }
 
 void Calculator::rotateBottomToTop() {
     if (count() < 2) return;
     std::rotate(stack_.begin() + 1, stack_.begin() + 2, stack_.end());
-    rebuildListing();
 }
 
 void Calculator::rotateTopToBottom() {
     if (count() < 2) return;
     std::rotate(stack_.begin() + 1, stack_.end() - 1, stack_.end());
-    rebuildListing();
 }
 
 void Calculator::clearAll() {
     stack_.resize(1);
     entry_.clear();
-    listing_.rows.clear();
-    listing_.countLabel = CountLabel(count());
 }
 
 void Calculator::undo() {
     stack_ = undo_;
     entry_.clear();
-    rebuildListing();
 }
 
-void Calculator::rebuildListing() {
+Listing Calculator::listing() const {
     const std::size_t n = count();
     const std::size_t shown = std::min<std::size_t>(n, kListingRows);
-    listing_.rows.assign(kListingRows - shown, std::string());  // blank rows above the values
-    const std::size_t first = n - shown + 1;
-    for (std::size_t i = first; i <= n; ++i) {
-        listing_.rows.push_back(std::to_string(n - i + 1) + ":      " + ShownValue(at(i)));
+    Listing listing{std::vector<std::string>(kListingRows - shown), CountLabel(n)};
+    for (std::size_t i = n - shown + 1; i <= n; ++i) {
+        listing.rows.push_back(std::to_string(n - i + 1) + ":      " + ShownValue(at(i)));
     }
-    listing_.countLabel = CountLabel(n);
+    return listing;
 }
 
 void Calculator::replaceTopText(std::string_view text) {
@@ -132,7 +109,5 @@ void Calculator::replaceAll(std::vector<StackText> values) {
     stack_.insert(stack_.end(), values.begin(), values.end());
     undo_ = stack_;
 }
-
-bool Calculator::takeStackFullWarning() { return std::exchange(stackFullWarning_, false); }
 
 }  // namespace orvane

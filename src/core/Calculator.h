@@ -1,5 +1,6 @@
 // The engine object: the whole state of one calculator (value stack and its undo copy,
-// entry line, angle mode, listing) and the stack procedures every other part builds on.
+// entry line, angle mode) and the stack procedures every other part builds on. The stack
+// procedures never take the undo snapshot: the keypad table says which keys do.
 // A test makes a fresh calculator with `Calculator calc;`.
 #pragma once
 
@@ -23,6 +24,11 @@ enum class PushResult {
     Ignored,     // empty text on an empty stack
     StackFull,   // 9999 values already: the "Stack is full." warning is due
     NotANumber,  // conversion failure: nothing stored
+};
+
+// What an action leaves for the window to do besides redrawing.
+struct Outcome {
+    bool stackFull = false;  // show the "Stack is full." box
 };
 
 // Where ops::RandomIntoEntry's numbers come from; tests pass a fixed one.
@@ -55,7 +61,6 @@ class Calculator {
     std::vector<std::string> undoValues() const;
 
     PushResult push(std::string_view text);
-    void removeTop();
     void drop();
     void extractTop();
     void swapTopTwo();
@@ -64,7 +69,6 @@ class Calculator {
     void clearAll();
     void takeSnapshot() { undo_ = stack_; }
     void undo();
-    void rebuildListing();
 
     // For the operations: the top k values replaced by a result. Refused, with nothing
     // changed, when the result has no stack text or the stack would still hold 9999 or more
@@ -75,9 +79,8 @@ class Calculator {
     // For the stack file: the whole stack and its undo copy become `values`.
     void replaceAll(std::vector<StackText> values);
 
-    const Listing& listing() const { return listing_; }
-    // True once after a push met a full stack; the window shows "Stack is full." for it.
-    bool takeStackFullWarning();
+    // Derived from the stack at each read, so it can never be stale.
+    Listing listing() const;
     double nextRandom() { return random_->nextUnit(); }
 
   private:
@@ -88,8 +91,6 @@ class Calculator {
     AngleMode angle_ = AngleMode::Radians;
     std::vector<StackText> stack_{StackText{}};
     std::vector<StackText> undo_{StackText{}};
-    Listing listing_;
-    bool stackFullWarning_ = false;
     std::unique_ptr<RandomSource> random_;
 };
 

@@ -11,7 +11,7 @@ namespace orvane {
 inline constexpr int kListingRows = 11;
 
 struct Listing {
-    std::vector<std::string> rows;  // empty (after a reset) or exactly kListingRows
+    std::vector<std::string> rows;  // kListingRows: blanks above the values, the top last
     std::string countLabel;         // "Stack: N"
     friend bool operator==(const Listing&, const Listing&) = default;
 };

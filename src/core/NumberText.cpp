@@ -15,10 +15,16 @@ constexpr std::int64_t kExponentCap = 1'000'000'000;
 
 }  // namespace
 
+std::string_view TrimBlanks(std::string_view text) {
+    constexpr std::string_view kBlanks = " \t\r\n";
+    const auto first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
 std::optional<Decimal> ParseDecimal(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return std::nullopt;
-    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    text = TrimBlanks(text);
+    if (text.empty()) return std::nullopt;
 
     Decimal d;
     std::size_t i = 0;

@@ -17,7 +17,10 @@ struct Decimal {
     std::int64_t exponent = 0;
 };
 
-// Accepts spaces around, one optional leading "-" or "+", digits with an optional "."
+// The text without the blanks (spaces, tabs, line breaks) at either end.
+std::string_view TrimBlanks(std::string_view text);
+
+// Accepts blanks around, one optional leading "-" or "+", digits with an optional "."
 // (not both sides empty) and an optional exponent ("E"/"e", optional sign, digits).
 std::optional<Decimal> ParseDecimal(std::string_view text);
 

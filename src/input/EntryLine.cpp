@@ -26,22 +26,21 @@ void ClearOrDrop(Calculator& calc) {
         calc.setEntry("");
         return;
     }
-    calc.takeSnapshot();
-    calc.removeTop();
-    calc.rebuildListing();
+    calc.drop();
 }
 
-void Enter(Calculator& calc) {
-    calc.takeSnapshot();
+Outcome Enter(Calculator& calc) {
     switch (calc.push(calc.entry())) {
         case PushResult::Pushed:
         case PushResult::Ignored:
             calc.setEntry("");
-            break;
-        case PushResult::StackFull:   // kept, so the number is not lost
+            return {};
+        case PushResult::StackFull:  // kept, so the number is not lost
+            return {true};
         case PushResult::NotANumber:  // kept, so the user can correct it
-            break;
+            return {};
     }
+    return {};
 }
 
 void EnterPi(Calculator& calc) { calc.setEntry(std::string(kPiText)); }
@@ -54,24 +53,16 @@ void ToggleSign(Calculator& calc) {
         return;
     }
     if (calc.count() == 0) return;
-    calc.takeSnapshot();
     const std::string_view top = calc.top();
     const std::string changed =
         top.front() == '-' ? std::string(top.substr(1)) : std::string("-").append(top);
     calc.replaceTopText(changed);
-    calc.rebuildListing();
 }
 
-void ResetStack(Calculator& calc) {
-    calc.takeSnapshot();
-    calc.clearAll();
-}
+void ResetStack(Calculator& calc) { calc.clearAll(); }
 
 void PasteIntoEntry(Calculator& calc, std::string_view clipboard) {
-    constexpr std::string_view kBlanks = " \t\r\n";
-    const auto first = clipboard.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) return;
-    const auto text = clipboard.substr(first, clipboard.find_last_not_of(kBlanks) - first + 1);
+    const auto text = TrimBlanks(clipboard);
     if (IsNumberText(text)) calc.setEntry(std::string(text));
 }
 

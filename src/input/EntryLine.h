@@ -17,13 +17,12 @@ void AppendDigit(Calculator& calc, int digit);
 void AppendDecimalPoint(Calculator& calc);
 void DeleteLastCharacter(Calculator& calc);
 void ClearOrDrop(Calculator& calc);
-void Enter(Calculator& calc);
+Outcome Enter(Calculator& calc);
 void EnterPi(Calculator& calc);
 void ToggleSign(Calculator& calc);
-// The reset key: a snapshot first, so Undo brings the stack back.
 void ResetStack(Calculator& calc);
 
-// Clipboard text into the entry line: blanks and line breaks trimmed at both ends, and only
+// Clipboard text into the entry line: blanks trimmed at both ends, and only
 // a number text replaces the entry.
 void PasteIntoEntry(Calculator& calc, std::string_view clipboard);
 

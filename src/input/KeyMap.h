@@ -1,4 +1,4 @@
-// The keyboard: Windows virtual-key codes of physical keys to keypad indexes.
+// The keyboard: Windows virtual-key codes of physical keys to keypad keys.
 #pragma once
 
 #include <optional>
@@ -7,8 +7,8 @@
 
 namespace orvane {
 
-// The keypad index a virtual-key code stands for, or nothing for an unmapped key.
-std::optional<int> KeypadIndexForKey(int virtualKey);
+// The keypad key a virtual-key code (input/VirtualKeys.h) stands for, or nothing.
+std::optional<Key> KeypadKeyFor(int virtualKey);
 
 // A key press: the mapped key's action, as if it had been clicked.
 Outcome KeyDown(Calculator& calc, int virtualKey);

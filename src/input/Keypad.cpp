@@ -7,16 +7,16 @@ namespace orvane {
 namespace {
 
 template <int D>
-void Digit(Calculator& c) {
+Outcome Digit(Calculator& c) {
     AppendDigit(c, D);
+    return {};
 }
 
-// Operation keys receive the entry text as it stands at the press: a copy, since the
-// operation rewrites the entry line.
-template <void (*Operation)(Calculator&, const std::string&)>
-void WithEntry(Calculator& c) {
-    const std::string entry = c.entry();
-    Operation(c, entry);
+// An action that pushes nothing, so no "Stack is full." box can follow it.
+template <void (*Action)(Calculator&)>
+Outcome Silent(Calculator& c) {
+    Action(c);
+    return {};
 }
 
 void Drop(Calculator& c) { c.drop(); }
@@ -25,63 +25,90 @@ void Swap(Calculator& c) { c.swapTopTwo(); }
 void RotatePositive(Calculator& c) { c.rotateBottomToTop(); }
 void RotateNegative(Calculator& c) { c.rotateTopToBottom(); }
 
+bool TakesSnapshot(Snapshot rule, const Calculator& c) {
+    switch (rule) {
+        case Snapshot::Never:
+            return false;
+        case Snapshot::Always:
+            return true;
+        case Snapshot::IfStackHasValues:
+            return c.count() > 0;
+        case Snapshot::IfEntryEmpty:
+            return c.entry().empty();
+        case Snapshot::IfOnTop:
+            return c.entry().empty() && c.count() > 0;
+    }
+    return false;
+}
+
 using enum KeyColour;
+using enum Snapshot;
+using K = Key;
 
 constexpr std::array<KeypadKey, kKeypadKeys> kKeys{{
-    {0, "0", "0", 4, 3, false, LightGrey, Digit<0>},
-    {1, "1", "1", 3, 2, false, LightGrey, Digit<1>},
-    {2, "2", "2", 3, 3, false, LightGrey, Digit<2>},
-    {3, "3", "3", 3, 4, false, LightGrey, Digit<3>},
-    {4, "4", "4", 2, 2, false, LightGrey, Digit<4>},
-    {5, "5", "5", 2, 3, false, LightGrey, Digit<5>},
-    {6, "6", "6", 2, 4, false, LightGrey, Digit<6>},
-    {7, "7", "7", 1, 2, false, LightGrey, Digit<7>},
-    {8, "8", "8", 1, 3, false, LightGrey, Digit<8>},
-    {9, "9", "9", 1, 4, false, LightGrey, Digit<9>},
-    {10, ".", "Decimal", 4, 4, false, LightGrey, AppendDecimalPoint},
-    {11, "AC", "Clear display / Drop last value", 0, 3, false, Red, ClearOrDrop},
-    {12, "Ln", "Natural Logarithm", 6, 4, false, DarkGrey, WithEntry<ops::NaturalLog>},
-    {13, "Del", "Delete last digit in display", 0, 2, false, Red, DeleteLastCharacter},
-    {14, "Enter", "Enter (Shortcut: ENTER)", 4, 5, true, Orange, Enter},
-    {15, "Swap", "Swap last values (Shortcut: UP)", 2, 0, true, Orange, Swap},
-    {16, "+", "Add", 3, 5, false, Brown, WithEntry<ops::Add>},
-    {17, "\u2212", "Substract", 2, 5, false, Brown, WithEntry<ops::Subtract>},
-    {18, "\u00D7", "Multiply", 1, 5, false, Brown, WithEntry<ops::Multiply>},
-    {19, "\u00F7", "Divide", 0, 5, false, Brown, WithEntry<ops::Divide>},
-    {20, "C", "Reset stack (Shortcut: R)", 0, 4, false, Red, ResetStack},
-    {21, "Extract", "Extract last value (Shortcut: DOWN)", 4, 0, true, Orange, Extract},
-    {22, "Rotate +", "Rotate stack positive (Shortcut: RIGHT)", 0, 0, true, Orange, RotatePositive},
-    {23, "Rotate \u2212", "Rotate stack negative (Shortcut: LEFT)", 1, 0, true, Orange,
-     RotateNegative},
-    {24, "\u03C0", "Pi (Shortcut: P)", 5, 3, false, DarkGrey, EnterPi},
-    {25, "\u00B1", "Positive / Negative (Shortcut: N)", 4, 2, false, LightGrey, ToggleSign},
-    {26, "1/x", "Reciprocal", 1, 6, false, DarkGrey, WithEntry<ops::Reciprocal>},
-    {27, "%", "Percent", 0, 6, false, DarkGrey, WithEntry<ops::Percent>},
-    {28, "\u221Ax", "Square root", 3, 6, false, DarkGrey, WithEntry<ops::SquareRoot>},
-    {29, "x\u207F", "Power", 2, 6, false, DarkGrey, WithEntry<ops::Power>},
-    {30, "Drop", "Drop last value", 3, 0, true, Orange, Drop},
-    {31, "Exp", "Exponential", 5, 5, false, DarkGrey, WithEntry<ops::Exponential>},
-    {32, "Int", "Convert to integer (Shortcut: I)", 6, 6, false, DarkGrey, WithEntry<ops::Integer>},
-    {33, "Mod", "Mod", 5, 6, false, DarkGrey, WithEntry<ops::Mod>},
-    {34, "Sin", "Sin", 5, 0, false, DarkGrey, WithEntry<ops::Sin>},
-    {35, "Cos", "Cos", 5, 1, false, DarkGrey, WithEntry<ops::Cos>},
-    {36, "Tan", "Tan", 5, 2, false, DarkGrey, WithEntry<ops::Tan>},
-    {37, "Sin\u207B\u00B9", "Inverse Sin", 6, 0, false, DarkGrey, WithEntry<ops::ArcSin>},
-    {38, "Cos\u207B\u00B9", "Inverse Cos", 6, 1, false, DarkGrey, WithEntry<ops::ArcCos>},
-    {39, "Tan\u207B\u00B9", "Inverse Tan", 6, 2, false, DarkGrey, WithEntry<ops::ArcTan>},
-    {40, "10\u02E3", "Power of 10", 6, 5, false, DarkGrey, WithEntry<ops::PowerOf10>},
-    {41, "x!", "Series", 6, 3, false, DarkGrey, WithEntry<ops::Factorial>},
-    {42, "Rnd", "Random number", 5, 4, false, DarkGrey, ops::RandomIntoEntry},
+    {K::Digit0, "0", "0", 4, 3, false, LightGrey, Never, Digit<0>},
+    {K::Digit1, "1", "1", 3, 2, false, LightGrey, Never, Digit<1>},
+    {K::Digit2, "2", "2", 3, 3, false, LightGrey, Never, Digit<2>},
+    {K::Digit3, "3", "3", 3, 4, false, LightGrey, Never, Digit<3>},
+    {K::Digit4, "4", "4", 2, 2, false, LightGrey, Never, Digit<4>},
+    {K::Digit5, "5", "5", 2, 3, false, LightGrey, Never, Digit<5>},
+    {K::Digit6, "6", "6", 2, 4, false, LightGrey, Never, Digit<6>},
+    {K::Digit7, "7", "7", 1, 2, false, LightGrey, Never, Digit<7>},
+    {K::Digit8, "8", "8", 1, 3, false, LightGrey, Never, Digit<8>},
+    {K::Digit9, "9", "9", 1, 4, false, LightGrey, Never, Digit<9>},
+    {K::Point, ".", "Decimal", 4, 4, false, LightGrey, Never, Silent<AppendDecimalPoint>},
+    {K::ClearOrDrop, "AC", "Clear display / Drop last value", 0, 3, false, Red, IfEntryEmpty,
+     Silent<ClearOrDrop>},
+    {K::NaturalLog, "Ln", "Natural Logarithm", 6, 4, false, DarkGrey, Always, ops::NaturalLog},
+    {K::DeleteLast, "Del", "Delete last digit in display", 0, 2, false, Red, Never,
+     Silent<DeleteLastCharacter>},
+    {K::Enter, "Enter", "Enter (Shortcut: ENTER)", 4, 5, true, Orange, Always, Enter},
+    {K::Swap, "Swap", "Swap last values (Shortcut: UP)", 2, 0, true, Orange, Never, Silent<Swap>},
+    {K::Add, "+", "Add", 3, 5, false, Brown, Always, ops::Add},
+    {K::Subtract, "\u2212", "Substract", 2, 5, false, Brown, Always, ops::Subtract},
+    {K::Multiply, "\u00D7", "Multiply", 1, 5, false, Brown, Always, ops::Multiply},
+    {K::Divide, "\u00F7", "Divide", 0, 5, false, Brown, Always, ops::Divide},
+    {K::Reset, "C", "Reset stack (Shortcut: R)", 0, 4, false, Red, Always, Silent<ResetStack>},
+    {K::Extract, "Extract", "Extract last value (Shortcut: DOWN)", 4, 0, true, Orange,
+     IfStackHasValues, Silent<Extract>},
+    {K::RotatePositive, "Rotate +", "Rotate stack positive (Shortcut: RIGHT)", 0, 0, true, Orange,
+     Never, Silent<RotatePositive>},
+    {K::RotateNegative, "Rotate \u2212", "Rotate stack negative (Shortcut: LEFT)", 1, 0, true,
+     Orange, Never, Silent<RotateNegative>},
+    {K::Pi, "\u03C0", "Pi (Shortcut: P)", 5, 3, false, DarkGrey, Never, Silent<EnterPi>},
+    {K::Sign, "\u00B1", "Positive / Negative (Shortcut: N)", 4, 2, false, LightGrey, IfOnTop,
+     Silent<ToggleSign>},
+    {K::Reciprocal, "1/x", "Reciprocal", 1, 6, false, DarkGrey, Always, ops::Reciprocal},
+    {K::Percent, "%", "Percent", 0, 6, false, DarkGrey, Always, ops::Percent},
+    {K::SquareRoot, "\u221Ax", "Square root", 3, 6, false, DarkGrey, Always, ops::SquareRoot},
+    {K::Power, "x\u207F", "Power", 2, 6, false, DarkGrey, Always, ops::Power},
+    {K::Drop, "Drop", "Drop last value", 3, 0, true, Orange, IfStackHasValues, Silent<Drop>},
+    {K::ScaleByPowerOf10, "Exp", "Exponential", 5, 5, false, DarkGrey, Always,
+     ops::ScaleByPowerOf10},
+    {K::Floor, "Int", "Convert to integer (Shortcut: I)", 6, 6, false, DarkGrey, Always,
+     ops::Floor},
+    {K::Mod, "Mod", "Mod", 5, 6, false, DarkGrey, Always, ops::Mod},
+    {K::Sin, "Sin", "Sin", 5, 0, false, DarkGrey, Always, ops::Sin},
+    {K::Cos, "Cos", "Cos", 5, 1, false, DarkGrey, Always, ops::Cos},
+    {K::Tan, "Tan", "Tan", 5, 2, false, DarkGrey, Always, ops::Tan},
+    {K::ArcSin, "Sin\u207B\u00B9", "Inverse Sin", 6, 0, false, DarkGrey, Always, ops::ArcSin},
+    {K::ArcCos, "Cos\u207B\u00B9", "Inverse Cos", 6, 1, false, DarkGrey, Always, ops::ArcCos},
+    {K::ArcTan, "Tan\u207B\u00B9", "Inverse Tan", 6, 2, false, DarkGrey, Always, ops::ArcTan},
+    {K::PowerOf10, "10\u02E3", "Power of 10", 6, 5, false, DarkGrey, Always, ops::PowerOf10},
+    {K::Factorial, "x!", "Series", 6, 3, false, DarkGrey, Always, ops::Factorial},
+    {K::Random, "Rnd", "Random number", 5, 4, false, DarkGrey, Never, ops::RandomIntoEntry},
 }};
 
 }  // namespace
 
 std::span<const KeypadKey, kKeypadKeys> Keypad() { return kKeys; }
 
-Outcome PressKey(Calculator& calc, int index) {
+Outcome PressKey(Calculator& calc, Key key) {
+    const int index = IndexOf(key);
     if (index < 0 || index >= kKeypadKeys) return {};
-    kKeys[static_cast<std::size_t>(index)].action(calc);
-    return {calc.takeStackFullWarning()};
+    const KeypadKey& k = kKeys[static_cast<std::size_t>(index)];
+    if (TakesSnapshot(k.snapshot, calc)) calc.takeSnapshot();
+    return k.action(calc);
 }
 
 }  // namespace orvane

@@ -10,31 +10,85 @@
 
 namespace orvane {
 
+// The keys by index; other values (a fuzzer's -1 or 43) name no key.
+enum class Key {
+    Digit0,
+    Digit1,
+    Digit2,
+    Digit3,
+    Digit4,
+    Digit5,
+    Digit6,
+    Digit7,
+    Digit8,
+    Digit9,
+    Point,
+    ClearOrDrop,
+    NaturalLog,
+    DeleteLast,
+    Enter,
+    Swap,
+    Add,
+    Subtract,
+    Multiply,
+    Divide,
+    Reset,  // also the menu's "&Clear stack"
+    Extract,
+    RotatePositive,
+    RotateNegative,
+    Pi,
+    Sign,
+    Reciprocal,
+    Percent,
+    SquareRoot,
+    Power,
+    Drop,
+    ScaleByPowerOf10,
+    Floor,
+    Mod,
+    Sin,
+    Cos,
+    Tan,
+    ArcSin,
+    ArcCos,
+    ArcTan,
+    PowerOf10,
+    Factorial,
+    Random,
+};
+
 enum class KeyColour { LightGrey, Red, Orange, Brown, DarkGrey };
 
+// When a key takes the undo snapshot, judged on the state before its action: the one place
+// that decides it.
+enum class Snapshot {
+    Never,
+    Always,
+    IfStackHasValues,  // Drop and Extract: only when there is a value to take
+    IfEntryEmpty,      // AC drops then, and snapshots even an empty stack
+    IfOnTop,           // the sign key acts on the top: entry empty, stack not
+};
+
 struct KeypadKey {
-    int index;
+    Key key;
     std::string_view face;     // UTF-8
     std::string_view tooltip;  // also the key's accessible name
     int row;                   // 0-4 main block, 5-6 function block
     int column;                // 0-6
     bool wide;                 // two columns
     KeyColour colour;
-    void (*action)(Calculator&);
+    Snapshot snapshot;
+    Outcome (*action)(Calculator&);
 };
 
 inline constexpr int kKeypadKeys = 43;
-inline constexpr int kResetKey = 20;  // also the menu's "&Clear stack"
 
-// The table, in index order: Keypad()[i].index == i.
+constexpr int IndexOf(Key key) { return static_cast<int>(key); }
+
+// The table, in index order: Keypad()[i].key == Key(i).
 std::span<const KeypadKey, kKeypadKeys> Keypad();
 
-// What an action leaves for the window to do besides redrawing.
-struct Outcome {
-    bool stackFull = false;  // show the "Stack is full." box
-};
-
-// Carries out the action of key `index`; an index outside 0-42 does nothing.
-Outcome PressKey(Calculator& calc, int index);
+// Takes the key's undo snapshot and carries out its action; no key, no action.
+Outcome PressKey(Calculator& calc, Key key);
 
 }  // namespace orvane

@@ -9,7 +9,9 @@
 
 namespace orvane {
 
-Result Checked(double value) {
+using ops::Result;
+
+Result ops::Checked(double value) {
     if (!std::isfinite(value)) return std::nullopt;
     return value;
 }

@@ -6,11 +6,14 @@
 #include <optional>
 
 namespace orvane {
+namespace ops {
 
 using Result = std::optional<double>;
 
 // A step's result, or a failure when it is an infinity or NaN (underflow is no failure).
 Result Checked(double value);
+
+}  // namespace ops
 
 // Rounds to the nearest whole number, ties to even; a failure outside 32 bits.
 std::optional<std::int32_t> RoundTo32(double value);
@@ -20,6 +23,6 @@ double RoundTo5Decimals(double value);
 
 // value × 10^shift done on the decimal digits of value's normal form: exact, and constant
 // work whatever the shift.
-Result ShiftDecimal(double value, std::int64_t shift);
+ops::Result ShiftDecimal(double value, std::int64_t shift);
 
 }  // namespace orvane

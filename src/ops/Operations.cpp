@@ -7,7 +7,7 @@
 #include "ops/Numeric.h"
 #include "ops/Precise.h"
 
-namespace orvane {
+namespace orvane::ops {
 namespace {
 
 // Degrees per radian, exactly this decimal as the calculator has always used it.
@@ -20,30 +20,31 @@ struct Operation {
     Formula formula;
 };
 
-// The operation template, written once for all twenty calculating keys.
-void Run(Calculator& calc, const Operation& op, const std::string& entry) {
-    calc.takeSnapshot();
-
-    if (op.operands == 2 && calc.count() == 0) return;  // the entry stays for later
-    if (!entry.empty()) {
-        switch (calc.push(entry)) {
+// The operation template, written once for all twenty calculating keys: the entry line is the
+// pending operand. The undo snapshot is the keypad's to take, before this runs.
+Outcome Run(Calculator& calc, const Operation& op) {
+    if (op.operands == 2 && calc.count() == 0) return {};  // the entry stays for later
+    if (!calc.entry().empty()) {
+        switch (calc.push(calc.entry())) {
             case PushResult::StackFull:
-                return;  // nothing computed on other values than the user gave; entry kept
+                return {true};  // nothing computed on other values than the user gave; entry kept
             case PushResult::NotANumber:
                 calc.setEntry("");
-                return;
+                return {};
             case PushResult::Pushed:
             case PushResult::Ignored:
                 break;
         }
     }
-    if (calc.count() < static_cast<std::size_t>(op.operands)) return;
+    if (calc.count() < static_cast<std::size_t>(op.operands)) return {};
 
     const auto x = ParseNumber(calc.at(calc.count()));
     const auto y = op.operands == 2 ? ParseNumber(calc.at(calc.count() - 1)) : Result(0.0);
     const Result r = (x && y) ? op.formula(*y, *x, calc.angle()) : std::nullopt;
-    if (r) calc.replaceOperands(static_cast<std::size_t>(op.operands), *r);
+    const bool full = r && calc.replaceOperands(static_cast<std::size_t>(op.operands), *r) ==
+                               PushResult::StackFull;
     calc.setEntry("");
+    return {full};
 }
 
 namespace formula {
@@ -158,30 +159,30 @@ Result ArcTan(double, double x, AngleMode mode) {
 }  // namespace formula
 }  // namespace
 
-namespace ops {
+Outcome Add(Calculator& c) { return Run(c, {2, formula::Add}); }
+Outcome Subtract(Calculator& c) { return Run(c, {2, formula::Subtract}); }
+Outcome Multiply(Calculator& c) { return Run(c, {2, formula::Multiply}); }
+Outcome Divide(Calculator& c) { return Run(c, {2, formula::Divide}); }
+Outcome Power(Calculator& c) { return Run(c, {2, formula::Power}); }
+Outcome Mod(Calculator& c) { return Run(c, {2, formula::Mod}); }
+Outcome Percent(Calculator& c) { return Run(c, {2, formula::Percent}); }
+Outcome ScaleByPowerOf10(Calculator& c) { return Run(c, {2, formula::Exponential}); }
+Outcome Reciprocal(Calculator& c) { return Run(c, {1, formula::Reciprocal}); }
+Outcome SquareRoot(Calculator& c) { return Run(c, {1, formula::SquareRoot}); }
+Outcome NaturalLog(Calculator& c) { return Run(c, {1, formula::NaturalLog}); }
+Outcome PowerOf10(Calculator& c) { return Run(c, {1, formula::PowerOf10}); }
+Outcome Floor(Calculator& c) { return Run(c, {1, formula::Integer}); }
+Outcome Factorial(Calculator& c) { return Run(c, {1, formula::Factorial}); }
+Outcome Sin(Calculator& c) { return Run(c, {1, formula::Sin}); }
+Outcome Cos(Calculator& c) { return Run(c, {1, formula::Cos}); }
+Outcome Tan(Calculator& c) { return Run(c, {1, formula::Tan}); }
+Outcome ArcSin(Calculator& c) { return Run(c, {1, formula::ArcSin}); }
+Outcome ArcCos(Calculator& c) { return Run(c, {1, formula::ArcCos}); }
+Outcome ArcTan(Calculator& c) { return Run(c, {1, formula::ArcTan}); }
 
-void Add(Calculator& c, const std::string& e) { Run(c, {2, formula::Add}, e); }
-void Subtract(Calculator& c, const std::string& e) { Run(c, {2, formula::Subtract}, e); }
-void Multiply(Calculator& c, const std::string& e) { Run(c, {2, formula::Multiply}, e); }
-void Divide(Calculator& c, const std::string& e) { Run(c, {2, formula::Divide}, e); }
-void Power(Calculator& c, const std::string& e) { Run(c, {2, formula::Power}, e); }
-void Mod(Calculator& c, const std::string& e) { Run(c, {2, formula::Mod}, e); }
-void Percent(Calculator& c, const std::string& e) { Run(c, {2, formula::Percent}, e); }
-void Exponential(Calculator& c, const std::string& e) { Run(c, {2, formula::Exponential}, e); }
-void Reciprocal(Calculator& c, const std::string& e) { Run(c, {1, formula::Reciprocal}, e); }
-void SquareRoot(Calculator& c, const std::string& e) { Run(c, {1, formula::SquareRoot}, e); }
-void NaturalLog(Calculator& c, const std::string& e) { Run(c, {1, formula::NaturalLog}, e); }
-void PowerOf10(Calculator& c, const std::string& e) { Run(c, {1, formula::PowerOf10}, e); }
-void Integer(Calculator& c, const std::string& e) { Run(c, {1, formula::Integer}, e); }
-void Factorial(Calculator& c, const std::string& e) { Run(c, {1, formula::Factorial}, e); }
-void Sin(Calculator& c, const std::string& e) { Run(c, {1, formula::Sin}, e); }
-void Cos(Calculator& c, const std::string& e) { Run(c, {1, formula::Cos}, e); }
-void Tan(Calculator& c, const std::string& e) { Run(c, {1, formula::Tan}, e); }
-void ArcSin(Calculator& c, const std::string& e) { Run(c, {1, formula::ArcSin}, e); }
-void ArcCos(Calculator& c, const std::string& e) { Run(c, {1, formula::ArcCos}, e); }
-void ArcTan(Calculator& c, const std::string& e) { Run(c, {1, formula::ArcTan}, e); }
+Outcome RandomIntoEntry(Calculator& c) {
+    c.setEntry(NormalForm(c.nextRandom()));
+    return {};
+}
 
-void RandomIntoEntry(Calculator& c) { c.setEntry(NormalForm(c.nextRandom())); }
-
-}  // namespace ops
-}  // namespace orvane
+}  // namespace orvane::ops

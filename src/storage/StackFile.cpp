@@ -51,12 +51,9 @@ class FieldReader {
         if (pos_ >= text_.size()) return std::nullopt;
         auto end = text_.find('\n', pos_);
         if (end == std::string_view::npos) end = text_.size();
-        std::string_view line = text_.substr(pos_, end - pos_);
+        const std::string_view line = text_.substr(pos_, end - pos_);
         pos_ = end + 1;
-        if (line.ends_with('\r')) line.remove_suffix(1);
-        const auto first = line.find_first_not_of(" \t");
-        if (first == std::string_view::npos) return std::string_view{};
-        return line.substr(first, line.find_last_not_of(" \t") - first + 1);
+        return TrimBlanks(line);  // the CR of CR LF included
     }
 
   private:
@@ -147,20 +144,22 @@ class NewFile {
     }
 
     // Writes every byte, puts them on the disk, closes the file and moves it over `file`.
-    bool replace(const fs::path& file, std::string_view bytes) {
-        if (fd_ < 0) return false;
+    SaveStatus replace(const fs::path& file, std::string_view bytes) {
+        if (fd_ < 0) return SaveStatus::CannotCreate;
         while (!bytes.empty()) {
             const long n = WriteSome(fd_, bytes);
             if (n < 0 && errno == EINTR) continue;
-            if (n <= 0) return false;
+            if (n <= 0) return SaveStatus::CannotWrite;
             bytes.remove_prefix(static_cast<std::size_t>(n));
         }
         const bool synced = ToDisk(fd_);
         const bool closed = CloseFile(fd_);
         fd_ = -1;
-        placed_ = synced && closed && MoveIntoPlace(path_, file);
-        if (placed_) DirectoryToDisk(file.parent_path());
-        return placed_;
+        if (!synced || !closed) return SaveStatus::NotOnDisk;
+        placed_ = MoveIntoPlace(path_, file);
+        if (!placed_) return SaveStatus::CannotReplace;
+        DirectoryToDisk(file.parent_path());
+        return SaveStatus::Saved;
     }
 
   private:
@@ -187,51 +186,66 @@ std::string StackFileText(const Calculator& calc) {
     return out;
 }
 
-bool SaveStack(const Calculator& calc, const std::filesystem::path& file) {
+SaveStatus SaveStack(const Calculator& calc, const std::filesystem::path& file) {
     return NewFile(file).replace(file, StackFileText(calc));
 }
 
-bool ApplyStackFileText(Calculator& calc, std::string_view text) {
+StackFileContent ParseStackFile(std::string_view text) {
     FieldReader reader(text);
+    StackFileContent content;
+    const auto fail = [&content](LoadStatus why) {
+        content.status = why;
+        return content;
+    };
 
     const auto mode = reader.next();
-    if (!mode) return false;
-    if (*mode == "0") calc.setAngle(AngleMode::Degrees);
-    if (*mode == "1") calc.setAngle(AngleMode::Radians);
+    if (!mode) return fail(LoadStatus::EndsEarly);
+    if (*mode == "0") content.angle = AngleMode::Degrees;
+    if (*mode == "1") content.angle = AngleMode::Radians;
 
     const auto entry = reader.next();
-    if (!entry) return false;
-    if (IsNumberText(*entry)) calc.setEntry(std::string(*entry));
+    if (!entry) return fail(LoadStatus::EndsEarly);
+    if (IsNumberText(*entry)) content.entry = std::string(*entry);
 
     const auto countField = reader.next();
-    const auto count = countField ? ParseCount(*countField) : std::nullopt;
-    if (!count) return false;
+    if (!countField) return fail(LoadStatus::EndsEarly);
+    const auto count = ParseCount(*countField);
+    if (!count) return fail(LoadStatus::BadCount);
 
     // Grown as values are read, never reserved from the count: the count is only a claim.
     std::vector<StackText> values;
     for (std::size_t i = 0; i < *count; ++i) {
         const auto field = reader.next();
-        if (!field) return false;
+        if (!field) return fail(LoadStatus::EndsEarly);
         const auto normal = ToStackText(*field);
-        if (!normal) return false;
+        if (!normal) return fail(LoadStatus::BadValue);
         values.push_back(*StackText::from(*normal));
     }
-    calc.replaceAll(std::move(values));
-    return true;
+    content.values = std::move(values);
+    return content;
 }
 
-bool LoadStack(Calculator& calc, const std::filesystem::path& file) {
+LoadStatus ApplyStackFileText(Calculator& calc, std::string_view text) {
+    StackFileContent content = ParseStackFile(text);
+    if (content.angle) calc.setAngle(*content.angle);
+    if (content.entry) calc.setEntry(std::move(*content.entry));
+    if (content.values) calc.replaceAll(std::move(*content.values));
+    return content.status;
+}
+
+LoadStatus LoadStack(Calculator& calc, const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
-    if (!in) return false;
+    if (!in) return LoadStatus::CannotOpen;
     // Read to the end of the file that was opened: a size taken by name beforehand may belong to
     // the file that a save has replaced since, and a longer new file would be cut short.
     std::string text;
     std::array<char, 1u << 14> chunk{};
     while (in.read(chunk.data(), chunk.size()) || in.gcount() > 0) {
         text.append(chunk.data(), static_cast<std::size_t>(in.gcount()));
-        if (text.size() > kMaxFileBytes) return false;
+        if (text.size() > kMaxFileBytes) return LoadStatus::TooLarge;
     }
-    return !in.bad() && ApplyStackFileText(calc, text);
+    if (in.bad()) return LoadStatus::CannotRead;
+    return ApplyStackFileText(calc, text);
 }
 
 }  // namespace orvane

@@ -2,7 +2,10 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "core/Calculator.h"
 
@@ -10,19 +13,48 @@ namespace orvane {
 
 inline constexpr const char* kStackFileName = "StackTemp.stp";
 
+enum class SaveStatus {
+    Saved,
+    CannotCreate,   // no new file beside the old one (no folder, no rights)
+    CannotWrite,    // a write failed (disk full, file size limit)
+    NotOnDisk,      // flushing or closing the new file failed
+    CannotReplace,  // the new file could not take the old one's name
+};
+
+enum class LoadStatus {
+    Loaded,
+    CannotOpen,  // no file, or no access
+    TooLarge,    // far larger than any saved state
+    CannotRead,
+    EndsEarly,  // a line is missing
+    BadCount,   // the count is no whole number of 0 or more
+    BadValue,   // a value line is no number a stack can hold
+};
+
+// What a file holds, as far as it was read: the fields before a failure, the values only when
+// all of them were read.
+struct StackFileContent {
+    std::optional<AngleMode> angle;    // absent unless the mode line is "0" or "1"
+    std::optional<std::string> entry;  // absent unless the entry line is a number text
+    std::optional<std::vector<StackText>> values;
+    LoadStatus status = LoadStatus::Loaded;
+};
+
 // The file's bytes for the calculator's state.
 std::string StackFileText(const Calculator& calc);
 
 // Writes a new file of this save's own beside the old one, puts it on the disk and only then
 // replaces the old one with it: a failed save or a crash keeps the previous file, and saves at
-// the same moment never mix their bytes. Returns whether the new file is in place.
-bool SaveStack(const Calculator& calc, const std::filesystem::path& file);
+// the same moment never mix their bytes.
+SaveStatus SaveStack(const Calculator& calc, const std::filesystem::path& file);
 
-// Applies a file's text: the angle mode and entry text as soon as they are read, the stack
-// (and its undo copy) only when every value was read. Returns whether the whole load succeeded.
-bool ApplyStackFileText(Calculator& calc, std::string_view text);
+StackFileContent ParseStackFile(std::string_view text);
+
+// Applies what was read in one step: the mode and entry even after a failure further on, the
+// stack (and its undo copy) only with every value.
+LoadStatus ApplyStackFileText(Calculator& calc, std::string_view text);
 
 // Reads and applies the file; a missing or unreadable file changes nothing.
-bool LoadStack(Calculator& calc, const std::filesystem::path& file);
+LoadStatus LoadStack(Calculator& calc, const std::filesystem::path& file);
 
 }  // namespace orvane

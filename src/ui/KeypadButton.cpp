@@ -40,7 +40,7 @@ KeypadButton::KeypadButton(const KeypadKey& key, QWidget* parent)
     setToolTip(tooltip);
     setAccessibleName(tooltip);
     setText(QString::fromUtf8(key.face.data(), qsizetype(key.face.size())));
-    connect(this, &QAbstractButton::clicked, this, [this] { emit keyReleased(key_.index); });
+    connect(this, &QAbstractButton::clicked, this, [this] { emit keyReleased(IndexOf(key_.key)); });
 }
 
 void KeypadButton::paintEvent(QPaintEvent*) {
@@ -67,7 +67,7 @@ void KeypadButton::mousePressEvent(QMouseEvent* event) { event->accept(); }
 
 void KeypadButton::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
-    if (rect().contains(event->position().toPoint())) emit keyReleased(key_.index);
+    if (rect().contains(event->position().toPoint())) emit keyReleased(IndexOf(key_.key));
 }
 
 }  // namespace orvane::ui

@@ -11,7 +11,6 @@ class KeypadButton : public QAbstractButton {
     Q_OBJECT
   public:
     KeypadButton(const KeypadKey& key, QWidget* parent);
-    int index() const { return key_.index; }
 
   signals:
     // Any mouse button released over the key, or an accessibility "press".

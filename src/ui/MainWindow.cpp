@@ -67,8 +67,9 @@ void Colour(QWidget* w, QPalette::ColorRole role, const QColor& colour) {
     w->setPalette(p);
 }
 
-QLabel* IndicatorLabel(QWidget* panel, const QRect& place, const char* tip) {
+QLabel* IndicatorLabel(QWidget* panel, const QRect& place, const char* tip, const char* name) {
     auto* label = new QLabel(panel);
+    label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(place);
     // Set, not inherited: a desktop's larger default font would outgrow the label's height.
     label->setFont(FittingFont(8.25, false, kWidestIndicator, place.width() - Px(45)));
@@ -96,21 +97,20 @@ MainWindow::MainWindow(StackFilePlace stackFile, std::unique_ptr<RandomSource> r
     client->setAutoFillBackground(true);
     setCentralWidget(client);
     buildControls(client);
-    angle_ = BuildMenuBar(
-        menuBar(), {[this] { clearStack(); }, [this] { saveStack(); }, [this] { loadStack(); },
-                    [this] { undo(); }, [this] { copyTop(); }, [this] { pasteIntoEntry(); },
-                    [this] { useDegrees(); }, [this] { useRadians(); }, [this] { openWebSite(); },
-                    [this] { openFeedbackPage(); }, [this] { showAbout(); }});
+    angle_ = BuildMenuBar(menuBar(), this);
     setUpStartState();
 }
 
 void MainWindow::buildControls(QWidget* client) {
     // Created in tab order: the key catcher first, so it has the focus from the start.
     keyCatcher_ = new KeyCatcher(client);
+    keyCatcher_->setObjectName(QStringLiteral("keyCatcher"));
     keyCatcher_->setGeometry(kKeyCatcher);
     connect(keyCatcher_, &KeyCatcher::keyDown, this, &MainWindow::keyDown);
 
     listing_ = new QListWidget(client);
+    listing_->setObjectName(QStringLiteral("listing"));
+    listing_->setSelectionMode(QAbstractItemView::NoSelection);  // display only
     listing_->setGeometry(kListing);
     // Item texts keep a margin on either side (QCommonStyle's, which the styles share).
     const int textMargin = listing_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
@@ -126,23 +126,26 @@ void MainWindow::buildControls(QWidget* client) {
     Colour(listing_, QPalette::Text, kListingText);
     Colour(listing_, QPalette::WindowText, kListingText);
 
-    indicatorPanel_ = new QWidget(client);
-    indicatorPanel_->setGeometry(kIndicatorPanel);
-    indicatorPanel_->setAutoFillBackground(true);
-    Colour(indicatorPanel_, QPalette::Window, kListingBack);
-    countLabel_ = IndicatorLabel(indicatorPanel_, kCountLabel, "Stack count");
-    angleLabel_ = IndicatorLabel(indicatorPanel_, kAngleLabel, "Degrees / Radians");
-    indicatorPanel_->raise();  // drawn above the listing's top-right corner
+    auto* indicatorPanel = new QWidget(client);
+    indicatorPanel->setObjectName(QStringLiteral("indicatorPanel"));
+    indicatorPanel->setGeometry(kIndicatorPanel);
+    indicatorPanel->setAutoFillBackground(true);
+    Colour(indicatorPanel, QPalette::Window, kListingBack);
+    countLabel_ = IndicatorLabel(indicatorPanel, kCountLabel, "Stack count", "countLabel");
+    angleLabel_ = IndicatorLabel(indicatorPanel, kAngleLabel, "Degrees / Radians", "angleLabel");
+    indicatorPanel->raise();  // drawn above the listing's top-right corner
 
     for (const KeypadKey& key : Keypad()) {
         auto* button = new KeypadButton(key, client);
+        button->setObjectName(QStringLiteral("key%1").arg(IndexOf(key.key)));
         connect(button, &KeypadButton::keyReleased, this, &MainWindow::pressKey);
-        keys_[static_cast<std::size_t>(key.index)] = button;
     }
 
-    displayBar_ = new DisplayBar(client);
-    displayBar_->setGeometry(kDisplayBar);
-    entryLine_ = new QLabel(displayBar_);
+    auto* displayBar = new DisplayBar(client);
+    displayBar->setObjectName(QStringLiteral("displayBar"));
+    displayBar->setGeometry(kDisplayBar);
+    entryLine_ = new QLabel(displayBar);
+    entryLine_->setObjectName(QStringLiteral("entryLine"));
     entryLine_->setGeometry(kEntryLine);
     entryLine_->setFont(FittingFont(12, true, kWidestEntry, kEntryLine.width()));
     entryLine_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -150,9 +153,10 @@ void MainWindow::buildControls(QWidget* client) {
     entryLine_->setTextFormat(Qt::PlainText);
     Colour(entryLine_, QPalette::WindowText, kEntryText);
 
-    for (QWidget* clickable : {client, static_cast<QWidget*>(entryLine_), listing_->viewport(),
-                               displayBar_, indicatorPanel_, static_cast<QWidget*>(countLabel_),
-                               static_cast<QWidget*>(angleLabel_)}) {
+    for (QWidget* clickable :
+         {client, static_cast<QWidget*>(entryLine_), listing_->viewport(),
+          static_cast<QWidget*>(displayBar), indicatorPanel, static_cast<QWidget*>(countLabel_),
+          static_cast<QWidget*>(angleLabel_)}) {
         clickable->installEventFilter(this);
     }
 }
@@ -160,18 +164,13 @@ void MainWindow::buildControls(QWidget* client) {
 void MainWindow::setUpStartState() {
     centralWidget()->setFixedSize(kClientArea.size());
     Colour(centralWidget(), QPalette::Window, kWindowColour);
-    useRadians();
-    calc_.clearAll();
-    calc_.rebuildListing();
-    redraw();
+    useRadians();  // also the first redraw
     setFixedSize(sizeHint());
     focusKeyCatcher();
 }
 
-QWidget* MainWindow::keyCatcher() const { return keyCatcher_; }
-
 void MainWindow::pressKey(int index) {
-    showOutcome(PressKey(calc_, index));
+    showOutcome(PressKey(calc_, static_cast<Key>(index)));
     focusKeyCatcher();
 }
 
@@ -180,18 +179,18 @@ void MainWindow::keyDown(int virtualKey) {
     focusKeyCatcher();
 }
 
-void MainWindow::clearStack() { pressKey(kResetKey); }
+void MainWindow::clearStack() { pressKey(IndexOf(Key::Reset)); }
 
 void MainWindow::saveStack() {
-    if (!SaveStack(calc_, stackFile_.forSave())) return;
+    const auto file = stackFile_.forSave();
+    if (!file || SaveStack(calc_, *file) != SaveStatus::Saved) return;
     showNotice_({QMessageBox::Information, QStringLiteral("Saved"),
                  QStringLiteral("Stack information has been saved.")});
     focusKeyCatcher();
 }
 
 void MainWindow::loadStack() {
-    LoadStack(calc_, stackFile_.forLoad());
-    calc_.rebuildListing();
+    LoadStack(calc_, stackFile_.forLoad());  // silent: what was read is shown either way
     redraw();
 }
 
@@ -233,21 +232,8 @@ void MainWindow::showAbout() {
     focusKeyCatcher();
 }
 
-void MainWindow::listingClicked() {
-    listing_->clear();  // drops the row the click selected
-    calc_.rebuildListing();
-    redraw();
-    focusKeyCatcher();
-}
-
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonRelease) {
-        if (watched == listing_->viewport()) {
-            listingClicked();
-        } else {
-            focusKeyCatcher();
-        }
-    }
+    if (event->type() == QEvent::MouseButtonRelease) focusKeyCatcher();
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -260,7 +246,7 @@ void MainWindow::showOutcome(Outcome outcome) {
 }
 
 void MainWindow::redraw() {
-    const Listing& listing = calc_.listing();
+    const Listing listing = calc_.listing();
     bool same = listing_->count() == static_cast<int>(listing.rows.size());
     for (int i = 0; same && i < listing_->count(); ++i) {
         same = listing_->item(i)->text() == FromStd(listing.rows[static_cast<std::size_t>(i)]);

@@ -5,7 +5,6 @@
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QUrl>
-#include <array>
 #include <functional>
 
 #include "core/Calculator.h"
@@ -19,7 +18,6 @@ class QListWidget;
 namespace orvane::ui {
 
 class KeyCatcher;
-class KeypadButton;
 
 // A modal message box as the window asks for it; tests replace how it is shown.
 struct Notice {
@@ -38,17 +36,8 @@ class MainWindow : public QMainWindow {
     void setNoticeShower(std::function<void(const Notice&)> show) { showNotice_ = std::move(show); }
     void setPageOpener(std::function<bool(const QUrl&)> open) { openPage_ = std::move(open); }
 
+    // Tests find the widgets by object name: "listing", "entryLine", "key14" …
     const Calculator& engine() const { return calc_; }
-    QWidget* keyCatcher() const;
-    QListWidget* listing() const { return listing_; }
-    QLabel* entryLine() const { return entryLine_; }
-    QLabel* countLabel() const { return countLabel_; }
-    QLabel* angleLabel() const { return angleLabel_; }
-    QWidget* displayBar() const { return displayBar_; }
-    QWidget* indicatorPanel() const { return indicatorPanel_; }
-    KeypadButton* key(int index) const { return keys_[static_cast<std::size_t>(index)]; }
-    QAction* degreesEntry() const { return angle_.degrees; }
-    QAction* radiansEntry() const { return angle_.radians; }
 
     // A keypad key released under the mouse, or a key of the keyboard mapped to one.
     void pressKey(int index);
@@ -65,7 +54,6 @@ class MainWindow : public QMainWindow {
     void openWebSite();
     void openFeedbackPage();
     void showAbout();
-    void listingClicked();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -82,13 +70,10 @@ class MainWindow : public QMainWindow {
     Calculator calc_;
     StackFilePlace stackFile_;
     QListWidget* listing_ = nullptr;
-    QWidget* indicatorPanel_ = nullptr;
     QLabel* countLabel_ = nullptr;
     QLabel* angleLabel_ = nullptr;
-    QWidget* displayBar_ = nullptr;
     QLabel* entryLine_ = nullptr;
     KeyCatcher* keyCatcher_ = nullptr;
-    std::array<KeypadButton*, kKeypadKeys> keys_{};
     AngleActions angle_{};
 };
 

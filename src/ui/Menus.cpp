@@ -2,43 +2,40 @@
 
 #include <QMenu>
 
+#include "ui/MainWindow.h"
+
 namespace orvane::ui {
-namespace {
 
-QAction* AddEntry(QMenu* menu, const QString& caption, QKeyCombination key,
-                  const std::function<void()>& command) {
-    QAction* action = menu->addAction(caption);
-    action->setShortcut(QKeySequence(key));
-    QObject::connect(action, &QAction::triggered, action, [command] { command(); });
-    return action;
-}
+AngleActions BuildMenuBar(QMenuBar* bar, MainWindow* w) {
+    const auto ctrl = [](Qt::Key key) { return QKeySequence(Qt::CTRL | key); };
+    using W = MainWindow;
 
-}  // namespace
-
-AngleActions BuildMenuBar(QMenuBar* bar, const MenuCommands& c) {
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    AddEntry(file, QStringLiteral("&Clear stack"), Qt::CTRL | Qt::Key_K, c.reset);
+    file->addAction(QStringLiteral("&Clear stack"), ctrl(Qt::Key_K), w, &W::clearStack);
     file->addSeparator();
-    AddEntry(file, QStringLiteral("&Save stack"), Qt::CTRL | Qt::Key_S, c.save);
-    AddEntry(file, QStringLiteral("&Load stack"), Qt::CTRL | Qt::Key_L, c.load);
+    file->addAction(QStringLiteral("&Save stack"), ctrl(Qt::Key_S), w, &W::saveStack);
+    file->addAction(QStringLiteral("&Load stack"), ctrl(Qt::Key_L), w, &W::loadStack);
 
     QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
-    AddEntry(edit, QStringLiteral("&Undo"), Qt::CTRL | Qt::Key_Z, c.undo);
+    edit->addAction(QStringLiteral("&Undo"), ctrl(Qt::Key_Z), w, &W::undo);
     edit->addSeparator();
-    AddEntry(edit, QStringLiteral("&Copy result to clipboard"), Qt::CTRL | Qt::Key_C, c.copy);
-    AddEntry(edit, QStringLiteral("&Paste clipboard to display"), Qt::CTRL | Qt::Key_V, c.paste);
+    edit->addAction(QStringLiteral("&Copy result to clipboard"), ctrl(Qt::Key_C), w, &W::copyTop);
+    edit->addAction(QStringLiteral("&Paste clipboard to display"), ctrl(Qt::Key_V), w,
+                    &W::pasteIntoEntry);
 
     QMenu* settings = bar->addMenu(QStringLiteral("Se&ttings"));
-    AngleActions angle{
-        AddEntry(settings, QStringLiteral("&Degrees"), Qt::CTRL | Qt::Key_D, c.degrees),
-        AddEntry(settings, QStringLiteral("&Radians"), Qt::CTRL | Qt::Key_R, c.radians)};
+    const AngleActions angle{
+        settings->addAction(QStringLiteral("&Degrees"), ctrl(Qt::Key_D), w, &W::useDegrees),
+        settings->addAction(QStringLiteral("&Radians"), ctrl(Qt::Key_R), w, &W::useRadians)};
+    angle.degrees->setObjectName(QStringLiteral("degrees"));
+    angle.radians->setObjectName(QStringLiteral("radians"));
     angle.degrees->setCheckable(true);
     angle.radians->setCheckable(true);
 
     QMenu* about = bar->addMenu(QStringLiteral("&About..."));
-    AddEntry(about, QStringLiteral("&Website"), Qt::CTRL | Qt::Key_W, c.website);
-    AddEntry(about, QStringLiteral("&Feedback"), Qt::CTRL | Qt::Key_F, c.feedback);
-    AddEntry(about, QStringLiteral("&About"), Qt::CTRL | Qt::Key_A, c.about);
+    about->addAction(QStringLiteral("&Website"), ctrl(Qt::Key_W), w, &W::openWebSite);
+    about->addAction(QStringLiteral("&Feedback"), ctrl(Qt::Key_F), w, &W::openFeedbackPage);
+    about->addAction(QStringLiteral("&About"), ctrl(Qt::Key_A), w, &W::showAbout);
     return angle;
 }
 

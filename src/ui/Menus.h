@@ -1,16 +1,12 @@
-// The menu bar: captions with access keys, Ctrl shortcuts, and the commands behind them.
+// The menu bar: captions with access keys, Ctrl shortcuts, and the window's commands behind them.
 #pragma once
 
 #include <QAction>
 #include <QMenuBar>
-#include <functional>
 
 namespace orvane::ui {
 
-struct MenuCommands {
-    std::function<void()> reset, save, load, undo, copy, paste, degrees, radians, website, feedback,
-        about;
-};
+class MainWindow;
 
 struct AngleActions {
     QAction* degrees;
@@ -18,6 +14,6 @@ struct AngleActions {
 };
 
 // Fills the bar and returns the two entries that carry the angle mode's check marks.
-AngleActions BuildMenuBar(QMenuBar* bar, const MenuCommands& commands);
+AngleActions BuildMenuBar(QMenuBar* bar, MainWindow* window);
 
 }  // namespace orvane::ui

@@ -1,5 +1,6 @@
 #include "ui/Platform.h"
 
+#include "input/VirtualKeys.h"
 #include "storage/StackFile.h"
 
 #include <QCoreApplication>
@@ -22,43 +23,6 @@
 
 namespace orvane::ui {
 namespace {
-
-// Virtual-key codes of the keys that are not letters.
-namespace vk {
-enum : int {
-    Back = 8,
-    Tab = 9,
-    Clear = 12,
-    Return = 13,
-    Shift = 16,
-    Control = 17,
-    Menu = 18,
-    Escape = 27,
-    Space = 32,
-    Prior = 33,
-    Next = 34,
-    End = 35,
-    Home = 36,
-    Left = 37,
-    Up = 38,
-    Right = 39,
-    Down = 40,
-    Insert = 45,
-    Delete = 46,
-    Numpad0 = 96,
-    Multiply = 106,
-    Add = 107,
-    Subtract = 109,
-    Decimal = 110,
-    Divide = 111,
-    F1 = 112,
-    OemPlus = 187,
-    OemComma = 188,
-    OemMinus = 189,
-    OemPeriod = 190,
-    Oem2 = 191,
-};
-}  // namespace vk
 
 // Linux evdev key codes (X11 reports them plus 8) of the main keyboard's keys, which name
 // the physical key whatever the layout and the modifiers.
@@ -242,8 +206,8 @@ const QString& StackFilePlace::file() {
     return *file_;
 }
 
-std::filesystem::path StackFilePlace::forSave() {
-    QDir().mkpath(QFileInfo(file()).absolutePath());
+std::optional<std::filesystem::path> StackFilePlace::forSave() {
+    if (!QDir().mkpath(QFileInfo(file()).absolutePath())) return std::nullopt;
     return FileSystemPath(file());
 }
 

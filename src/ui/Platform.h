@@ -49,8 +49,9 @@ class StackFilePlace {
     StackFilePlace(const QString& file);
     StackFilePlace(QString programDirectory, QString appDataDirectory);
 
-    // Where Save writes; creates the folder the file goes in when it is missing.
-    std::filesystem::path forSave();
+    // Where Save writes; creates the folder the file goes in when it is missing, and gives
+    // nothing when that fails.
+    std::optional<std::filesystem::path> forSave();
     // Where Load reads: where Save would write. Creates nothing.
     std::filesystem::path forLoad();
 

@@ -13,7 +13,6 @@ TEST(Stack, HoldsAtMost9999ValuesAndListsTheElevenNearestTheTop) {
     Calculator calc;
     EXPECT_EQ(calc.top(), "");  // the sentinel below the bottom value
     EXPECT_EQ(calc.listing(), (Listing{Texts(11, ""), "Stack: 0"}));
-    EXPECT_FALSE(calc.takeStackFullWarning());
     calc.push("7");
     EXPECT_EQ(calc.listing().rows, Texts({"", "", "", "", "", "", "", "", "", "", "1:      7"}));
     for (int i = 2; i <= 9999; ++i) EXPECT_EQ(calc.push(std::to_string(i)), PushResult::Pushed);
@@ -21,12 +20,12 @@ TEST(Stack, HoldsAtMost9999ValuesAndListsTheElevenNearestTheTop) {
     EXPECT_EQ(full.rows.front(), "11:      9,989");
     for (const char* text : {"2", "", ".", "-"}) {  // the limit is tested first
         EXPECT_EQ(calc.push(text), PushResult::StackFull) << text;
-        EXPECT_TRUE(calc.takeStackFullWarning());
-        EXPECT_FALSE(calc.takeStackFullWarning());  // reported once
     }
     EXPECT_EQ(calc.listing(), full);
     calc.clearAll();
-    EXPECT_EQ(calc.listing(), (Listing{{}, "Stack: 0"}));  // after a reset the listing is blank
+    EXPECT_EQ(calc.listing(), (Listing{Texts(11, ""), "Stack: 0"}));
+    calc.replaceTopText("5");  // no top to change: the sentinel stays empty
+    EXPECT_EQ(calc.top(), "");
 }
 
 // Two calculators draw different numbers, spread over the whole of [0, 1).

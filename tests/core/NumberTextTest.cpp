@@ -50,6 +50,8 @@ TEST(NumberText, EdgesOfTheRangeAndOfTheText) {
     EXPECT_EQ(ParseNumber(std::string_view("56").substr(0, 1)), 5.0);
     EXPECT_EQ(ParseNumber("  -001.2500E+2  "), -125.0);
     EXPECT_EQ(ParseDecimal("  -001.2500E+2  ")->digits, "125");
+    EXPECT_EQ(ParseNumber("\t 5\r\n"), 5.0);  // blanks: spaces, tabs and line breaks
+    for (const char* text : {".5.5", " \t\n", "5 5"}) EXPECT_FALSE(ParseNumber(text)) << text;
 }
 
 }  // namespace

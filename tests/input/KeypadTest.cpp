@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <set>
+
+#include "input/KeyMap.h"
+#include "input/VirtualKeys.h"
 
 namespace orvane {
 namespace {
@@ -13,7 +17,7 @@ TEST(KeypadTable, FillsTheGridOnceInIndexOrder) {
     int covered = 0;
     for (int i = 0; i < kKeypadKeys; ++i) {
         const KeypadKey& key = Keypad()[static_cast<std::size_t>(i)];
-        EXPECT_EQ(key.index, i);
+        EXPECT_EQ(IndexOf(key.key), i);
         for (int c = key.column; c <= key.column + key.wide; ++c) cells.insert({key.row, c});
         covered += 1 + key.wide;
     }
@@ -26,7 +30,7 @@ TEST(KeypadTable, FillsTheGridOnceInIndexOrder) {
 // On a full stack no operand is taken and the typed number stays, and the window is told to
 // warn; with no entry an operation's operands make room for its result.
 TEST(Keypad, AFullStackKeepsOperandsAndEntry) {
-    for (int key : {16, 28, 34, 14}) {  // +, square root, Sin, Enter
+    for (Key key : {Key::Add, Key::SquareRoot, Key::Sin, Key::Enter}) {
         Calculator calc;
         for (int i = 0; i < 9999; ++i) calc.push("4");
         calc.setEntry("1");
@@ -34,8 +38,21 @@ TEST(Keypad, AFullStackKeepsOperandsAndEntry) {
         EXPECT_EQ(calc.top(), "4");
         EXPECT_EQ(calc.entry(), "1");
         calc.setEntry("");
-        EXPECT_EQ(PressKey(calc, key).stackFull, key == 14) << key;  // Enter duplicates the top
-        EXPECT_EQ(calc.top(), key == 14 ? "4" : key == 16 ? "8" : key == 28 ? "2" : "-0.7568");
+        const bool enter = key == Key::Enter;
+        EXPECT_EQ(PressKey(calc, key).stackFull, enter);  // Enter duplicates the top
+        EXPECT_EQ(calc.top(), enter                    ? "4"
+                              : key == Key::Add        ? "8"
+                              : key == Key::SquareRoot ? "2"
+                                                       : "-0.7568");
+    }
+}
+
+// Keys the platform passes on that stand for no keypad key do nothing, as do unknown codes.
+TEST(KeyMap, KeysWithoutAKeypadKeyDoNothing) {
+    for (int code : std::initializer_list<int>{0, vk::Tab, vk::Clear, vk::Shift, vk::Control,
+                                               vk::Menu, vk::Escape, vk::Space, vk::Home,
+                                               vk::Insert, vk::F1, vk::OemMinus, 'A', 'Z'}) {
+        EXPECT_EQ(KeypadKeyFor(code), std::nullopt) << code;
     }
 }
 

@@ -35,7 +35,7 @@ void Press(Calculator& calc, const std::string& key) {
         "x^y Drop Exp Int Mod Sin Cos Tan Asin Acos Atan 10^x x! Rnd");
     const auto named = std::find(kNames.begin(), kNames.end(), key);
     if (named != kNames.end()) {
-        PressKey(calc, static_cast<int>(named - kNames.begin()));
+        PressKey(calc, static_cast<Key>(named - kNames.begin()));
     } else if (key == "Undo") {
         calc.undo();
     } else if (key == "Deg" || key == "Rad") {
@@ -48,7 +48,7 @@ void Press(Calculator& calc, const std::string& key) {
         KeyDown(calc, std::stoi(key.substr(3)));
     } else {
         ASSERT_TRUE(key.starts_with("#")) << "unknown key " << key;
-        PressKey(calc, std::stoi(key.substr(1)));
+        PressKey(calc, static_cast<Key>(std::stoi(key.substr(1))));
     }
 }
 

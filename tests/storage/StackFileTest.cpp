@@ -4,6 +4,7 @@
 
 #include <fstream>
 #include <functional>
+#include <map>
 #include <random>
 #include <sstream>
 
@@ -46,52 +47,65 @@ class StackFileTest : public testing::Test {
 };
 
 TEST_F(StackFileTest, SavesTheStateByteForByteAndLoadsItBack) {
-    ASSERT_TRUE(SaveStack(With({"2", "3.50"}, "12"), file_));
+    ASSERT_EQ(SaveStack(With({"2", "3.50"}, "12"), file_), SaveStatus::Saved);
     EXPECT_EQ(read(), " 1 \r\n12\r\n 2 \r\n2\r\n3.5\r\n in 1");
     Calculator loaded = With({"7", "8"}, "3");
     loaded.setAngle(AngleMode::Degrees);
-    ASSERT_TRUE(LoadStack(loaded, file_));
+    ASSERT_EQ(LoadStack(loaded, file_), LoadStatus::Loaded);
     EXPECT_EQ(loaded.angle(), AngleMode::Radians);
     EXPECT_EQ(loaded.entry(), "12");
     EXPECT_EQ(loaded.undoValues(), Texts({"2", "3.5"}));  // Undo gives the loaded stack
     write("0\n \t1e3 \n2\n  1.50\n-0\n4\n");              // loose lines; past the count ignored
     fs::resize_file(file_, 16u << 20);                    // the largest file that is read
-    ASSERT_TRUE(LoadStack(loaded, file_));
+    ASSERT_EQ(LoadStack(loaded, file_), LoadStatus::Loaded);
     EXPECT_EQ(loaded.angle(), AngleMode::Degrees);
     EXPECT_EQ(loaded.values(), Texts({"1.5", "0"}));
     for (const char* mode : {" 2 ", ""}) {  // neither mode: the one in use stays
         write(std::string(mode) + "\r\n\r\n 0 \r\n");
-        ASSERT_TRUE(LoadStack(loaded, file_));
+        ASSERT_EQ(LoadStack(loaded, file_), LoadStatus::Loaded);
         EXPECT_EQ(loaded.angle(), AngleMode::Degrees) << mode;
         loaded.setAngle(AngleMode::Radians);
-        ASSERT_TRUE(LoadStack(loaded, file_));
+        ASSERT_EQ(LoadStack(loaded, file_), LoadStatus::Loaded);
         EXPECT_EQ(loaded.angle(), AngleMode::Radians) << mode;
         loaded.setAngle(AngleMode::Degrees);
     }
-    ASSERT_TRUE(SaveStack(Calculator(), file_));
+    ASSERT_EQ(SaveStack(Calculator(), file_), SaveStatus::Saved);
     EXPECT_EQ(read(), " 1 \r\n\r\n 0 \r\n in 1");
     std::ofstream(dir_ / "plain") << "";  // a file made as any program makes one
     EXPECT_EQ(fs::status(file_).permissions(), fs::status(dir_ / "plain").permissions());
 }
 
-// Each file of unloadable/ and one far larger than any saved state: a failed load applies what
-// it read before the failure (the angle mode here), but never part of the stack.
+// Each file of unloadable/, in a folder named after the reason it fails, and one far larger
+// than any saved state: a failed load applies what it read before the failure (the angle mode
+// and the entry), but never part of the stack.
 TEST_F(StackFileTest, AFailedLoadKeepsTheStackAndItsUndoCopy) {
-    std::vector<fs::path> files{dir_ / "huge"};
+    const std::map<fs::path, LoadStatus> reasons{{"too-large", LoadStatus::TooLarge},
+                                                 {"ends-early", LoadStatus::EndsEarly},
+                                                 {"bad-count", LoadStatus::BadCount},
+                                                 {"bad-value", LoadStatus::BadValue}};
+    std::vector<fs::path> files{dir_ / "too-large", dir_ / "bad-count"};
     std::ofstream(files[0]) << " 0 \r\n\r\n 6000000 \r\n";
     fs::resize_file(files[0], (16u << 20) + 1);
-    for (const auto& f : fs::directory_iterator(fs::path(ORVANE_UNLOADABLE))) files.push_back(f);
+    std::ofstream(files[1]) << " 0 \r\n12\r\n x \r\n";
+    for (const auto& f : fs::recursive_directory_iterator(fs::path(ORVANE_UNLOADABLE))) {
+        if (f.is_regular_file()) files.push_back(f);
+    }
+    ASSERT_EQ(files.size(), 16u);
     for (const fs::path& file : files) {
         Calculator calc = With({"7", "8"}, "3");
+        calc.takeSnapshot();
         calc.drop();
-        EXPECT_FALSE(LoadStack(calc, file)) << file;
+        const fs::path reason =
+            file.parent_path() == dir_ ? file.filename() : file.parent_path().filename();
+        EXPECT_EQ(LoadStack(calc, file), reasons.at(reason)) << file;
         EXPECT_EQ(calc.values(), Texts({"7"})) << file;
         EXPECT_EQ(calc.undoValues(), Texts({"7", "8"})) << file;
         const bool modeRead = file != files[0] && fs::file_size(file) > 0;
         EXPECT_EQ(calc.angle() == AngleMode::Degrees, modeRead) << file;
+        EXPECT_EQ(calc.entry(), file == files[1] ? "12" : "3") << file;
     }
     Calculator calc = With({}, "3");
-    EXPECT_FALSE(LoadStack(calc, dir_ / "missing"));
+    EXPECT_EQ(LoadStack(calc, dir_ / "missing"), LoadStatus::CannotOpen);
     EXPECT_EQ(calc.entry(), "3");
 }
 
@@ -101,9 +115,8 @@ TEST_F(StackFileTest, MoreThan9999ValuesLoadWhole) {
     for (int i = 0; i < 10001; ++i) text += "1\r\n";
     write(text);
     Calculator calc;
-    ASSERT_TRUE(LoadStack(calc, file_));
-    ops::Add(calc, "");
-    EXPECT_TRUE(calc.takeStackFullWarning());
+    ASSERT_EQ(LoadStack(calc, file_), LoadStatus::Loaded);
+    EXPECT_TRUE(ops::Add(calc).stackFull);
     EXPECT_EQ(calc.count(), 10001u);
 }
 
@@ -118,15 +131,15 @@ pid_t InChild(const std::function<bool()>& body) {
 // The previous file survives byte for byte, and no new file is left behind.
 TEST_F(StackFileTest, AFailedSaveKeepsThePreviousFile) {
     Calculator calc = With({"1"});
-    ASSERT_TRUE(SaveStack(calc, file_));
+    ASSERT_EQ(SaveStack(calc, file_), SaveStatus::Saved);
     const std::string before = read();
     for (int i = 0; i < 2000; ++i) calc.push("123456.789");
-    EXPECT_FALSE(SaveStack(calc, dir_));  // a path that is a directory
-    EXPECT_FALSE(SaveStack(calc, dir_ / "missing" / kStackFileName));
+    EXPECT_EQ(SaveStack(calc, dir_), SaveStatus::CannotReplace);  // a path that is a directory
+    EXPECT_EQ(SaveStack(calc, dir_ / "missing" / kStackFileName), SaveStatus::CannotCreate);
     const pid_t child = InChild([&] {  // a file system that refuses to grow a file past 4 KiB
         const rlimit limit{4096, 4096};
         return ::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && ::setrlimit(RLIMIT_FSIZE, &limit) == 0 &&
-               !SaveStack(calc, file_);
+               SaveStack(calc, file_) == SaveStatus::CannotWrite;
     });
     int status = 1;
     ::waitpid(child, &status, 0);
@@ -140,19 +153,20 @@ TEST_F(StackFileTest, TwoSavesAtOnceNeverMix) {
     Texts a(1000, "1.11111111111111"), b = a;
     a.back() = "1";
     b.back() = "123456";  // a load that stops at the length of a would read a wrong last value
-    ASSERT_TRUE(SaveStack(With(a), file_));
+    ASSERT_EQ(SaveStack(With(a), file_), SaveStatus::Saved);
     for (const Calculator& calc : {With(a), With(b)}) {
         InChild([&] {
             bool ok = true;
-            for (int i = 0; i < 200; ++i) ok = SaveStack(calc, file_) && ok;
+            for (int i = 0; i < 200; ++i) ok = SaveStack(calc, file_) == SaveStatus::Saved && ok;
             return ok;
         });
     }
     int wrong = 0, status = 0;
     for (int running = 2; running > 0;) {
         Calculator calc;
-        wrong +=
-            LoadStack(calc, file_) ? calc.values() != a && calc.values() != b : calc.count() != 0;
+        wrong += LoadStack(calc, file_) == LoadStatus::Loaded
+                     ? calc.values() != a && calc.values() != b
+                     : calc.count() != 0;
         for (; running > 0 && ::waitpid(-1, &status, WNOHANG) > 0; --running) wrong += status != 0;
     }
     EXPECT_EQ(wrong, 0);

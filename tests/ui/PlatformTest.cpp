@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QKeyEvent>
 #include <QTemporaryDir>
 
@@ -63,6 +64,10 @@ TEST(StackFilePlace, BesideTheProgramOrInAppDataTheSameForSaveAndLoad) {
         EXPECT_EQ(load, FileSystemPath((programCanWrite ? program : data) + "/StackTemp.stp"));
         EXPECT_NE(QDir(data).exists(), programCanWrite);
     }
+    QTemporaryDir root;
+    QFile(root.filePath(QStringLiteral("plain"))).open(QIODevice::WriteOnly);
+    StackFilePlace underAFile(root.filePath(QStringLiteral("plain/d/StackTemp.stp")));
+    EXPECT_EQ(underAFile.forSave(), std::nullopt);  // no folder can be made there
 }
 
 }  // namespace
