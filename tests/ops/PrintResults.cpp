@@ -83,27 +83,31 @@ std::string Operand(char family) {
 int main(int argc, char** argv) {
     using namespace orvane;
     const long rounds = argc > 1 ? std::stol(argv[1]) : 100000;
-    // Keypad index and the families of y and x ("-" for one operand); "nw" is a second round
-    // of Power, with negative bases and whole exponents, where C libraries differ most.
-    const std::pair<int, std::string> keys[] = {
-        {16, "gg"}, {17, "gg"}, {18, "gg"}, {19, "gg"}, {29, "ae"}, {29, "nw"}, {33, "aa"},
-        {27, "gg"}, {31, "ge"}, {26, "-g"}, {28, "-p"}, {12, "-p"}, {40, "-e"}, {32, "-g"},
-        {41, "-e"}, {34, "-a"}, {35, "-a"}, {36, "-a"}, {37, "-u"}, {38, "-u"}, {39, "-a"}};
+    // The key and the families of y and x ("-" for one operand); "nw" is a second round of
+    // Power, with negative bases and whole exponents, where C libraries differ most.
+    const std::pair<Key, std::string> keys[] = {
+        {Key::Add, "gg"},        {Key::Subtract, "gg"},   {Key::Multiply, "gg"},
+        {Key::Divide, "gg"},     {Key::Power, "ae"},      {Key::Power, "nw"},
+        {Key::Mod, "aa"},        {Key::Percent, "gg"},    {Key::ScaleByPowerOf10, "ge"},
+        {Key::Reciprocal, "-g"}, {Key::SquareRoot, "-p"}, {Key::NaturalLog, "-p"},
+        {Key::PowerOf10, "-e"},  {Key::Floor, "-g"},      {Key::Factorial, "-e"},
+        {Key::Sin, "-a"},        {Key::Cos, "-a"},        {Key::Tan, "-a"},
+        {Key::ArcSin, "-u"},     {Key::ArcCos, "-u"},     {Key::ArcTan, "-a"}};
     Calculator calc;
-    for (const auto& [index, families] : keys) {
+    for (const auto& [key, families] : keys) {
         for (const auto mode : {AngleMode::Radians, AngleMode::Degrees}) {
-            if (mode == AngleMode::Degrees && (index < 34 || index > 39))
+            if (mode == AngleMode::Degrees && (key < Key::Sin || key > Key::ArcTan))
                 continue;  // trigonometry only
             calc.setAngle(mode);
             for (long i = 0; i < rounds; ++i) {
                 calc.clearAll();
-                std::string line = std::to_string(index);
+                std::string line = std::to_string(static_cast<int>(key));
                 for (const char family : families) {
                     if (family == '-') continue;
                     line += " " + Operand(family);
                     calc.push(line.substr(line.rfind(' ') + 1));
                 }
-                PressKey(calc, index);
+                PressKey(calc, key);
                 line += " =";
                 for (const auto& value : calc.values()) line += " " + value;
                 std::puts(line.c_str());
