@@ -169,12 +169,16 @@ bool CanCreateFilesIn(const QString& directory) {
 }  // namespace
 
 int VirtualKeyFor(const KeyFacts& key, Host host) {
-    if (host == Host::Windows) return static_cast<int>(key.nativeVirtualKey);
+    // Windows names the key itself; only a synthetic event (a test's, an accessibility tool's)
+    // comes without a code, and then the Qt key is all there is.
+    if (host == Host::Windows && key.nativeVirtualKey != 0) {
+        return static_cast<int>(key.nativeVirtualKey);
+    }
     if (key.qtKey >= Qt::Key_A && key.qtKey <= Qt::Key_Z) return 'A' + (key.qtKey - Qt::Key_A);
     if (key.modifiers.testFlag(Qt::KeypadModifier)) return FromKeypadKey(key.qtKey);
     // A letter that is not Latin stands for the key's place, as Windows codes it: a Russian
     // user's R key still resets. Latin layouts (AZERTY, Dvorak) keep the letter they type.
-    if (key.nativeScanCode > kX11ScanOffset) {
+    if (host == Host::Other && key.nativeScanCode > kX11ScanOffset) {
         return FromScanCode(key.nativeScanCode - kX11ScanOffset, IsNonLatinLetter(key.qtKey));
     }
     return FromMainKey(key.qtKey);

@@ -21,7 +21,7 @@ class WindowTest : public testing::Test {
   protected:
     void SetUp() override {
         window_.setNoticeShower([this](const Notice& n) {
-            notices_.push_back(n.title + u':' + n.text.section(u'\n', 0, 0));
+            notices_.push_back(n.title + u':' + n.text.section(u'\n', 0, 0).trimmed());
         });
         window_.setPageOpener([this](const QUrl& url) {
             notices_.push_back(url.path());
@@ -59,7 +59,8 @@ TEST_F(WindowTest, StartsInRadiansAndMenuShortcutsRunTheirCommands) {
     EXPECT_EQ(QApplication::focusWidget(), find("keyCatcher"));
     EXPECT_FALSE(find("keyCatcher")->visibleRegion().boundingRect().isValid());
     for (const QLabel* label : {label("countLabel"), label("angleLabel")}) {
-        EXPECT_EQ(label->font().pointSizeF(), 8.25);  // whatever the desktop's default
+        EXPECT_EQ(label->font().pointSizeF(), 8.25)  // whatever the desktop's default
+            << QFontInfo(label->font()).family().toStdString();
         EXPECT_FALSE(label->font().bold());
     }
     const QStringList tips =  // what screen readers announce, in index order

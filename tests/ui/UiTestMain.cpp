@@ -5,8 +5,10 @@
 
 // Widgets need an application object for the whole run.
 int main(int argc, char** argv) {
+#ifndef Q_OS_WIN  // on Windows (under wine: on its X display) the real platform plugin
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+#endif
     QApplication app(argc, argv);
     // A desktop with a large bold default font: the window must not take it where it sets its own.
     QApplication::setFont(QFont(QApplication::font().family(), 14, QFont::Bold));
