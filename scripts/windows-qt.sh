@@ -62,7 +62,6 @@ copy_licences() {
   cp "$third/sha3/CC0_LICENSE" "$to/sha3.txt"
   cp "$third/blake2/COPYING" "$to/blake2.txt"
   cp "$third/rfc6234/LICENSE" "$to/rfc6234.txt"
-  cp "$third/libjpeg/LICENSE" "$to/libjpeg.txt"
 }
 
 if [ -f "$prefix/.complete" ]; then
