@@ -3,8 +3,11 @@
 // Only the generator's raw 64-bit output is used, since std's distributions differ between
 // standard libraries; every operand is a number text, so no platform formats one either.
 #include <cstdio>
+#include <iterator>
 #include <random>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "core/NumberText.h"
 #include "input/Keypad.h"
@@ -26,42 +29,21 @@ std::string Scaled(int low, int high, bool negative) {
 }
 
 // Where functions turn, overflow or are special; one operand in ten is one of these.
-const char* const kEdges[] = {"0",
-                              "1",
-                              "-1",
-                              "0.5",
-                              "-0.5",
-                              "2",
-                              "45",
-                              "90",
-                              "-90",
-                              "180",
-                              "270",
-                              "-270",
-                              "1E+308",
-                              "-1.79769313486231E+308",
-                              "1E-308",
-                              "4.94065645841247E-324",
-                              "1E+22",
-                              "0.999999999999999",
-                              "1.00000000000001",
-                              "-0.999999999999999",
-                              "709.782712893384",
-                              "-745.133219101941",
-                              "308.254715559917",
-                              "317",
-                              "317.5",
-                              "-317",
-                              "3.14159265358979",
-                              "1.5707963267949",
-                              "2147483647.5",
-                              "1E+300"};
+std::vector<std::string> Edges() {
+    std::istringstream texts(
+        "0 1 -1 0.5 -0.5 2 45 90 -90 180 270 -270 1E+308 -1.79769313486231E+308 1E-308 "
+        "4.94065645841247E-324 1E+22 0.999999999999999 1.00000000000001 -0.999999999999999 "
+        "709.782712893384 -745.133219101941 308.254715559917 317 317.5 -317 3.14159265358979 "
+        "1.5707963267949 2147483647.5 1E+300");
+    return {std::istream_iterator<std::string>(texts), {}};
+}
+const std::vector<std::string> kEdges = Edges();
 
 // An operand of a family: 'u' up to 1 in magnitude, 'a' angles, 'e' exponents, 'p' positive,
 // 'g' anything; 'n' negative bases up to 1, 'w' whole exponents from 1 to 300.
 std::string Operand(char family) {
     if (family == 'w') return std::to_string(Below(300) + 1);
-    if (family != 'n' && Below(10) == 0) return kEdges[Below(std::size(kEdges))];
+    if (family != 'n' && Below(10) == 0) return kEdges[Below(kEdges.size())];
     const bool negative = family == 'n' || (family != 'p' && Below(2) == 1);
     switch (family) {
         case 'u':

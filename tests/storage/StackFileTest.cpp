@@ -60,14 +60,11 @@ TEST_F(StackFileTest, SavesTheStateByteForByteAndLoadsItBack) {
     ASSERT_EQ(LoadStack(loaded, file_), LoadStatus::Loaded);
     EXPECT_EQ(loaded.angle(), AngleMode::Degrees);
     EXPECT_EQ(loaded.values(), Texts({"1.5", "0"}));
-    for (const char* mode : {" 2 ", ""}) {  // neither mode: the one in use stays
-        write(std::string(mode) + "\r\n\r\n 0 \r\n");
+    for (const auto angle : {AngleMode::Degrees, AngleMode::Radians}) {  // neither: it stays
+        loaded.setAngle(angle);
+        write(angle == AngleMode::Degrees ? " 2 \r\n\r\n 0 \r\n" : "\r\n\r\n 0 \r\n");
         ASSERT_EQ(LoadStack(loaded, file_), LoadStatus::Loaded);
-        EXPECT_EQ(loaded.angle(), AngleMode::Degrees) << mode;
-        loaded.setAngle(AngleMode::Radians);
-        ASSERT_EQ(LoadStack(loaded, file_), LoadStatus::Loaded);
-        EXPECT_EQ(loaded.angle(), AngleMode::Radians) << mode;
-        loaded.setAngle(AngleMode::Degrees);
+        EXPECT_EQ(loaded.angle(), angle);
     }
     ASSERT_EQ(SaveStack(Calculator(), file_), SaveStatus::Saved);
     EXPECT_EQ(read(), " 1 \r\n\r\n 0 \r\n in 1");
