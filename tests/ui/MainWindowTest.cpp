@@ -126,11 +126,6 @@ TEST_F(WindowTest, KeysAnswerEveryMouseButtonAndClicksKeepTheFocusOnTheCatcher) 
     }
     type({Qt::Key_Tab, Qt::Key_9});
     EXPECT_EQ(label("entryLine")->text(), QStringLiteral("9"));
-    // A pasted megabyte: only its end is laid out.
-    QApplication::clipboard()->setText(QStringLiteral("0.") + QString(1 << 20, u'0') + u'5');
-    type({Qt::Key_V}, Qt::ControlModifier);
-    EXPECT_LT(label("entryLine")->text().size(), 100);
-    EXPECT_TRUE(label("entryLine")->text().endsWith(QStringLiteral("0005")));
 }
 
 // In the face the window got, whatever the desktop offers: the widest typed entry, a long
@@ -144,7 +139,8 @@ TEST_F(WindowTest, TextsShowWholeInTheFontTheWindowGot) {
     type({Qt::Key_N});  // the sign
     EXPECT_EQ(label("entryLine")->text(), u'-' + QString(23, u'8'));
     EXPECT_TRUE(fits(label("entryLine"), label("entryLine")->text(), 0));
-    const QString pasted = QStringLiteral("1234567890").repeated(6) + QStringLiteral("0.75");
+    // A pasted megabyte: only its end is laid out, after an ellipsis.
+    const QString pasted = QStringLiteral("1234567890").repeated(1 << 17) + QStringLiteral(".75");
     QApplication::clipboard()->setText(pasted);
     type({Qt::Key_V}, Qt::ControlModifier);
     const QString shown = label("entryLine")->text();
