@@ -140,7 +140,8 @@ TEST_F(WindowTest, TextsShowWholeInTheFontTheWindowGot) {
     EXPECT_EQ(label("entryLine")->text(), u'-' + QString(23, u'8'));
     EXPECT_TRUE(fits(label("entryLine"), label("entryLine")->text(), 0));
     // A pasted megabyte: only its end is laid out, after an ellipsis.
-    const QString pasted = QStringLiteral("1234567890").repeated(1 << 17) + QStringLiteral(".75");
+    const QString pasted =
+        QStringLiteral("0.") + QString(1 << 20, u'0') + QStringLiteral("1234567890").repeated(6);
     QApplication::clipboard()->setText(pasted);
     type({Qt::Key_V}, Qt::ControlModifier);
     const QString shown = label("entryLine")->text();
