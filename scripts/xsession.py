@@ -93,13 +93,22 @@ class Program:
             env.update(WINE_ENV, WINEPREFIX=self.wine_prefix)
             command = [WINE, path]
         self.env = env
-        self.started = time.monotonic()
-        self.process = subprocess.Popen(command, cwd=cwd, env=env, stdout=subprocess.DEVNULL,
-                                        stderr=subprocess.DEVNULL)
-        self.window = wait_for(lambda: self.process.poll() is not None or display.find(title),
-                               title, timeout=90 if self.wine_prefix else TIMEOUT)
-        self.startup_s = time.monotonic() - self.started
-        assert self.process.poll() is None, f"{path} exited with {self.process.returncode}"
+        # Xvfb now and then refuses a new client's connection (seen about once in thirty
+        # starts, with its log silent): a program that says so is started again.
+        for attempt in range(3):
+            self.started = time.monotonic()
+            self.log = tempfile.TemporaryFile()  # what the program says, told if it fails
+            self.process = subprocess.Popen(command, cwd=cwd, env=env, stdout=subprocess.DEVNULL,
+                                            stderr=self.log)
+            self.window = wait_for(lambda: self.process.poll() is not None or display.find(title),
+                                   title, timeout=90 if self.wine_prefix else TIMEOUT)
+            self.startup_s = time.monotonic() - self.started
+            if self.process.poll() is None:
+                break
+            self.log.seek(0)
+            said = self.log.read().decode(errors="replace")
+            if attempt == 2 or "could not connect to display" not in said:
+                raise AssertionError(f"{path} exited with {self.process.returncode}: {said[-2000:]}")
         display.focus(self.window)
 
     def peak_rss_mib(self):  # the program's own, or wine's process that runs it
