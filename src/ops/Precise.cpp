@@ -93,10 +93,9 @@ double Log(double x) {
     return Nearest(mp::log(Wide(x)));
 }
 
-double Sin(double x) {
-    if (!std::isfinite(x)) return kNaN;
-    const auto [r, quarter] = Reduce(x);
-    switch (quarter) {
+// The sine of r + quarter × π/2, from the sine or cosine of r.
+double SineOf(const Wide& r, int quarter) {
+    switch (quarter % 4) {
         case 0:
             return Nearest(mp::sin(r));
         case 1:
@@ -108,19 +107,17 @@ double Sin(double x) {
     }
 }
 
+double Sin(double x) {
+    if (!std::isfinite(x)) return kNaN;
+    const auto [r, quarter] = Reduce(x);
+    return SineOf(r, quarter);
+}
+
+// cos(x) = sin(x + π/2).
 double Cos(double x) {
     if (!std::isfinite(x)) return kNaN;
     const auto [r, quarter] = Reduce(x);
-    switch (quarter) {
-        case 0:
-            return Nearest(mp::cos(r));
-        case 1:
-            return Nearest(-mp::sin(r));
-        case 2:
-            return Nearest(-mp::cos(r));
-        default:
-            return Nearest(mp::sin(r));
-    }
+    return SineOf(r, quarter + 1);
 }
 
 double Tan(double x) {
