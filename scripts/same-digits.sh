@@ -21,9 +21,9 @@ wine="$(command -v wine64 || echo /usr/lib/wine/wine64)"
 export WINEDEBUG=-all WINEPREFIX="${WINEPREFIX:-$PWD/build-windows/wineprefix}"
 out=build-windows/same-digits
 mkdir -p "$out"
-build/tests/ops_results "$rounds" >"$out/linux.txt" &
+build/fuzz/ops_results "$rounds" >"$out/linux.txt" &
 native=$!
-"$wine" build-windows/tests/ops_results.exe "$rounds" | tr -d '\r' >"$out/windows.txt"
+"$wine" build-windows/fuzz/ops_results.exe "$rounds" | tr -d '\r' >"$out/windows.txt"
 wait "$native"
 lines=$(wc -l <"$out/linux.txt")
 if ! cmp -s "$out/linux.txt" "$out/windows.txt"; then

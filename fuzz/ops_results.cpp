@@ -4,6 +4,7 @@
 // standard libraries; every operand is a number text, so no platform formats one either.
 #include <cstdio>
 #include <iterator>
+#include <map>
 #include <random>
 #include <sstream>
 #include <string>
@@ -45,18 +46,11 @@ std::string Operand(char family) {
     if (family == 'w') return std::to_string(Below(300) + 1);
     if (family != 'n' && Below(10) == 0) return kEdges[Below(kEdges.size())];
     const bool negative = family == 'n' || (family != 'p' && Below(2) == 1);
-    switch (family) {
-        case 'u':
-            return Scaled(-16, 0, negative);
-        case 'a':
-            return Scaled(-3, 3, negative);
-        case 'e':
-            return Scaled(-3, 2, negative);
-        case 'n':
-            return Scaled(-1, 0, negative);
-        default:
-            return Scaled(-330, 307, negative);
-    }
+    static const std::map<char, std::pair<int, int>> kExponents{
+        {'u', {-16, 0}}, {'a', {-3, 3}}, {'e', {-3, 2}}, {'n', {-1, 0}}};
+    const auto [low, high] =
+        kExponents.contains(family) ? kExponents.at(family) : std::pair(-330, 307);
+    return Scaled(low, high, negative);
 }
 
 }  // namespace
