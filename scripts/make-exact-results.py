@@ -3,9 +3,10 @@
 each with its result computed exactly (50 digits, huge angles reduced with 700) and rounded as
 the stack stores it. Run once by hand; the tests only read its output.
 
-A line: key mode y x | expected, y "_" for one operand, mode R or D. The expected text is the
-exact value rounded to 15 significant digits (5 decimals for trigonometry); where the exact value
-lies within a hair of a rounding tie, both neighbours are given as "a|b"."""
+The lines are key sessions, as in tests/input/sessions.txt: the operands pasted, the key, and the
+stack, entry line and undo copy left. The stored text is the exact value rounded to 15 significant
+digits (5 decimals for trigonometry). An exact value within a hair of a rounding tie is left out:
+either neighbour would be right there."""
 import decimal
 import math
 import random
@@ -96,7 +97,7 @@ def rounded(value, decimals=None):
 
 def fifteen(x):
     """A double as a 15-digit number text; the double the stack holds for it."""
-    text = f"{x:.15g}"
+    text = "%.15G" % x
     return text, float(text)
 
 
@@ -115,8 +116,15 @@ def main():
     rng = random.Random(15)
     lines = []
 
+    faces = {"Power": "x^y", "NaturalLog": "Ln", "PowerOf10": "10^x", "Sin": "Sin", "Cos": "Cos",
+             "Tan": "Tan", "ArcSin": "Asin", "ArcCos": "Acos", "ArcTan": "Atan"}
+
     def add(key, mode, y, x, expected):
-        lines.append(f"{key} {mode} {y} {x} | {expected}")
+        if "|" in expected:
+            return
+        stored = "%.15G" % float(expected)
+        keys = ("Deg " if mode == "D" else "") + (f"paste:{y} Enter " if y != "_" else "")
+        lines.append(f"{keys}paste:{x} {faces[key]} | {'0' if stored == '-0' else stored} | _ | {y}")
 
     def power(y, x):
         ty, fy = fifteen(y)
@@ -194,7 +202,8 @@ def main():
                 add(key, "D", "_", text, rounded(D(float(radians) * DEGREES_PER_RADIAN), 5))
 
     out = Path(__file__).resolve().parent.parent / "tests" / "ops" / "exact-results.txt"
-    out.write_text("# Written by scripts/make-exact-results.py: key mode y x | expected (\"a|b\": either)\n"
+    out.write_text("# Written by scripts/make-exact-results.py: hard operands, and the digits of their exact\n"
+                   "# results. keys | stack afterwards | entry line | undo copy, as in tests/input/sessions.txt\n"
                    + "\n".join(lines) + "\n")
     print(len(lines), "lines in", out)
 
