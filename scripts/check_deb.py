@@ -11,18 +11,9 @@ import sys
 import tempfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from xsession import Display, Program, wait_for  # noqa: E402
+from xsession import Display, Program  # noqa: E402
 
 TITLE = "Orvane RPN Calculator."
-
-
-def save(display, window):  # Ctrl+S, then Enter on the "Saved" box
-    display.focus(window)
-    display.keys("ctrl+s")
-    display.focus(wait_for(lambda: display.find("Saved"), "the Saved box"))
-    display.keys("Return")
-    wait_for(lambda: not display.find("Saved"), "the Saved box to close")
-    display.focus(window)
 
 
 def check(display, home):
@@ -34,14 +25,14 @@ def check(display, home):
         assert ("128", "128") in sizes, f"the window offers no 128 px icon, only {sizes}"
         stack_file = os.path.join(home, ".local", "share", "orvane-calc", "StackTemp.stp")
         display.keys("4 2 Return")
-        save(display, calc.window)
+        calc.save_stack()
         with open(stack_file, "rb") as f:
             assert (first := f.read()) == b" 1 \r\n\r\n 1 \r\n42\r\n", first
         changed = b" 0 \r\n7\r\n 2 \r\n1\r\n2.5\r\n"
         with open(stack_file, "wb") as f:
             f.write(changed)
         display.keys("ctrl+l")
-        save(display, calc.window)
+        calc.save_stack()
         with open(stack_file, "rb") as f:
             assert (second := f.read()) == changed, second
         assert not os.path.exists("/usr/bin/StackTemp.stp")

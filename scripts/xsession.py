@@ -125,6 +125,14 @@ class Program:
                 raise AssertionError(f"{path} exited with {self.process.returncode}: {said[-2000:]}")
         display.focus(self.window)
 
+    def save_stack(self):  # the calculator's Ctrl+S, then Enter on its "Saved" box
+        self.display.focus(self.window)
+        self.display.keys("ctrl+s")
+        self.display.focus(wait_for(lambda: self.display.find("Saved"), "the Saved box"))
+        self.display.keys("Return")
+        wait_for(lambda: not self.display.find("Saved"), "the Saved box to close")
+        self.display.focus(self.window)
+
     def peak_rss_mib(self):  # the program's own, or wine's process that runs it
         pids = [self.process.pid]
         if self.wine_prefix:

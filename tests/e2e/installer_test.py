@@ -6,7 +6,7 @@
 import glob, os, shutil, subprocess, sys, tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
-from xsession import WINE, WINE_ENV, WINESERVER, Display, Program, end_wineserver, wait_for  # noqa: E402
+from xsession import WINE, WINE_ENV, WINESERVER, Display, Program, end_wineserver  # noqa: E402
 
 
 def main(installer):
@@ -28,10 +28,8 @@ def main(installer):
 
         calc = Program(display, program, "Orvane RPN Calculator.", wine_prefix=prefix)
         try:
-            display.keys("4 2 Return ctrl+s")
-            display.focus(wait_for(lambda: display.find("Saved"), "the Saved box"))
-            display.keys("Return")
-            wait_for(lambda: not display.find("Saved"), "the Saved box to close")
+            display.keys("4 2 Return")
+            calc.save_stack()
         finally:
             calc.close()
         # Beside the program where its folder can be written (under wine, which has no access
