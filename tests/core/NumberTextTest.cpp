@@ -38,20 +38,15 @@ TEST(NumberText, NormalFormAgreesWithPrintf) {
     for (double v : {DBL_MIN, DBL_TRUE_MIN, DBL_MAX, -DBL_MAX, 0.0, -0.0}) ExpectPrintfForm(v);
 }
 
-TEST(NumberText, EdgesOfTheRangeAndOfTheText) {
-    // The largest doubles' 15-digit text rounds past the range and would never convert back.
-    EXPECT_FALSE(ToStackText(DBL_MAX));
-    EXPECT_FALSE(ToStackText("1.7976931348623151E+308"));
-    EXPECT_TRUE(ToStackText("1.797693134862314E+308"));
-    EXPECT_FALSE(ParseNumber("1.7976931348623159E+308"));  // rounds to infinity
-    EXPECT_TRUE(ParseNumber("1.7976931348623158E+308"));   // rounds to the largest double
+// What the key sessions cannot paste: views that end before their text does, tabs and line
+// breaks as blanks, and the last digit that still rounds to the largest double.
+TEST(NumberText, ReadsOnlyItsViewAndWhatStaysInTheRange) {
     EXPECT_FALSE(ParseNumber(std::string_view("1E-5").substr(0, 2)));
     EXPECT_FALSE(ParseNumber(std::string_view("-5").substr(0, 0)));
     EXPECT_EQ(ParseNumber(std::string_view("56").substr(0, 1)), 5.0);
-    EXPECT_EQ(ParseNumber("  -001.2500E+2  "), -125.0);
-    EXPECT_EQ(ParseDecimal("  -001.2500E+2  ")->digits, "125");
-    EXPECT_EQ(ParseNumber("\t 5\r\n"), 5.0);  // blanks: spaces, tabs and line breaks
-    for (const char* text : {".5.5", " \t\n", "5 5"}) EXPECT_FALSE(ParseNumber(text)) << text;
+    EXPECT_EQ(ParseNumber("\t 5\r\n"), 5.0);
+    EXPECT_FALSE(ParseNumber("1.7976931348623159E+308"));  // rounds to infinity
+    EXPECT_TRUE(ParseNumber("1.7976931348623158E+308"));
 }
 
 }  // namespace
