@@ -79,9 +79,6 @@ std::optional<double> ParseNumber(std::string_view text) {
     if (!d) return std::nullopt;
     const double zero = d->negative ? -0.0 : 0.0;
     if (d->digits.empty()) return zero;
-    // 0.d × 10^e: at e > 309 the value is at least 1E+309, at e < -324 below every subnormal.
-    if (d->exponent > 309) return std::nullopt;
-    if (d->exponent < -324) return zero;
 
     std::string canonical;
     canonical.push_back(d->digits[0]);

@@ -35,12 +35,9 @@ double RoundTo5Decimals(double value) {
 Result ShiftDecimal(double value, std::int64_t shift) {
     const auto decimal = ParseDecimal(NormalForm(value));
     if (!decimal || decimal->digits.empty()) return value;
-    const std::int64_t exponent = decimal->exponent + shift;
-    // 0.d × 10^e: beyond these bounds the text is surely out of range or below every subnormal.
-    if (exponent > 400) return std::nullopt;
-    if (exponent < -400) return decimal->negative ? -0.0 : 0.0;
-    std::string text =
-        (decimal->negative ? "-0." : "0.") + decimal->digits + "E" + std::to_string(exponent);
+    // Any exponent: reading the text fails beyond the range, and gives 0 below every subnormal.
+    std::string text = (decimal->negative ? "-0." : "0.") + decimal->digits + "E" +
+                       std::to_string(decimal->exponent + shift);
     return ParseNumber(text);
 }
 

@@ -86,10 +86,7 @@ Result SquareRoot(double, double x, AngleMode) {
     if (x < 0) return std::nullopt;
     return Checked(std::sqrt(x));
 }
-Result NaturalLog(double, double x, AngleMode) {
-    if (x <= 0) return std::nullopt;
-    return Checked(precise::Log(x));
-}
+Result NaturalLog(double, double x, AngleMode) { return Checked(precise::Log(x)); }
 Result PowerOf10(double, double x, AngleMode) {
     // Whole exponents by decimal shift, so 10^22 is the double nearest to it.
     if (x == std::floor(x))
@@ -124,8 +121,9 @@ bool IsOddMultipleOf90(double x) { return std::fabs(std::fmod(x, 180.0)) == 90; 
 Result Sin(double, double x, AngleMode mode) {
     return Rounded(Checked(precise::Sin(ToRadians(x, mode))));
 }
+// Whole results need no special case: 90 degrees and the inverses of 1 in degrees round, at 5
+// decimals, to exactly 0, 90, 0 and 45.
 Result Cos(double, double x, AngleMode mode) {
-    if (mode == AngleMode::Degrees && x == 90) return 0.0;
     return Rounded(Checked(precise::Cos(ToRadians(x, mode))));
 }
 Result Tan(double, double x, AngleMode mode) {
@@ -140,19 +138,16 @@ Result ArcTanOfRatio(double numerator, double x) {
     return Checked(precise::ArcTan(numerator / (std::sqrt(t) + 1E-12)));
 }
 Result ArcSin(double, double x, AngleMode mode) {
-    if (mode == AngleMode::Degrees && x == 1) return 90.0;
     const Result r = ArcTanOfRatio(x, x);
     return r ? FromRadians(*r, mode) : std::nullopt;
 }
 Result ArcCos(double, double x, AngleMode mode) {
-    if (mode == AngleMode::Degrees && x == 1) return 0.0;
     // The quarter turn as arctan(1) + arctan(1), taken once: each arctangent costs microseconds.
     static const double kQuarterTurn = precise::ArcTan(1.0) + precise::ArcTan(1.0);
     const Result r = ArcTanOfRatio(-x, x);
     return r ? FromRadians(*r + kQuarterTurn, mode) : std::nullopt;
 }
 Result ArcTan(double, double x, AngleMode mode) {
-    if (mode == AngleMode::Degrees && x == 1) return 45.0;
     return FromRadians(precise::ArcTan(x), mode);
 }
 

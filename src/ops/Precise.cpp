@@ -88,7 +88,7 @@ double Pow(double y, double x) {
 }
 
 double Log(double x) {
-    if (!(x > 0)) return x == 0 ? -kInfinity : kNaN;
+    if (!(x > 0)) return kNaN;  // no finite logarithm
     if (!std::isfinite(x)) return x;
     return Nearest(mp::log(Wide(x)));
 }

@@ -120,21 +120,13 @@ std::string RandomHex() {
     return hex.data();
 }
 
-// This save's own new file beside the stack file. It is created exclusively under a random name,
-// so a save running at the same moment in another instance never writes into it; it is removed
-// unless it was moved into place.
+// This save's own new file beside the stack file. It is created exclusively under a random
+// 64-bit name, so a save running at the same moment in another instance never writes into it;
+// it is removed unless it was moved into place.
 class NewFile {
   public:
-    explicit NewFile(const fs::path& file) {
-        constexpr int kAttempts = 16;
-        for (int i = 0; i < kAttempts && fd_ < 0; ++i) {
-            path_ = file;
-            path_ += "." + RandomHex() + ".new";
-            fd_ = CreateExclusively(path_);
-            if (fd_ < 0 && errno != EEXIST) break;
-        }
-        created_ = fd_ >= 0;
-    }
+    explicit NewFile(const fs::path& file)
+        : path_(fs::path(file) += "." + RandomHex() + ".new"), fd_(CreateExclusively(path_)) {}
     NewFile(const NewFile&) = delete;
     NewFile& operator=(const NewFile&) = delete;
     ~NewFile() {
@@ -164,8 +156,8 @@ class NewFile {
 
   private:
     fs::path path_;
-    int fd_ = -1;
-    bool created_ = false;
+    int fd_;
+    bool created_ = fd_ >= 0;
     bool placed_ = false;
 };
 
