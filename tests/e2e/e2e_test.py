@@ -21,7 +21,6 @@ class Calculator:
         self.display = Display(layout)
         self.stack_file = os.path.join(folder, "StackTemp.stp")
         self.app = Program(self.display, shutil.copy2(program, folder), TITLE, cwd=folder)
-        self.window = self.app.window
 
     def keys(self, names):
         self.display.keys(" ".join(KEYCODES.get(k, k) for k in names.split()))
@@ -87,7 +86,7 @@ def us_keyboard(calc):
     check(calc, "ctrl+v 4", "4", [])  # not a number: the entry line stays as it was
     # The title bar's icon: from the PNGs up to 128 px on Linux; wine passes on Windows' small
     # and large icons.
-    sizes = calc.display.icon_sizes(calc.window)
+    sizes = calc.display.icon_sizes(calc.app.window)
     assert sizes and (calc.app.wine_prefix or ("128", "128") in sizes), f"title bar icon sizes: {sizes}"
     print("title bar icon sizes:", sizes)
 
