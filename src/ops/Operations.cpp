@@ -59,7 +59,6 @@ Result Divide(double y, double x, AngleMode) {
 }
 Result Power(double y, double x, AngleMode) { return Checked(precise::Pow(y, x)); }
 Result Mod(double y, double x, AngleMode) {
-    if (x == 0) return std::nullopt;
     const auto a = RoundTo32(x);
     const auto b = RoundTo32(y);
     if (!a || !b || *a == 0) return std::nullopt;
@@ -78,10 +77,7 @@ Result Exponential(double y, double x, AngleMode) {
 }
 
 // One-operand formulas.
-Result Reciprocal(double, double x, AngleMode) {
-    if (x == 0) return std::nullopt;
-    return Checked(1 / x);
-}
+Result Reciprocal(double, double x, AngleMode) { return Checked(1 / x); }  // of 0: infinite
 Result SquareRoot(double, double x, AngleMode) {
     if (x < 0) return std::nullopt;
     return Checked(std::sqrt(x));
@@ -147,9 +143,7 @@ Result ArcCos(double, double x, AngleMode mode) {
     const Result r = ArcTanOfRatio(-x, x);
     return r ? FromRadians(*r + kQuarterTurn, mode) : std::nullopt;
 }
-Result ArcTan(double, double x, AngleMode mode) {
-    return FromRadians(precise::ArcTan(x), mode);
-}
+Result ArcTan(double, double x, AngleMode mode) { return FromRadians(precise::ArcTan(x), mode); }
 
 }  // namespace formula
 }  // namespace

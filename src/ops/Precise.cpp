@@ -23,10 +23,8 @@ constexpr double kInfinity = std::numeric_limits<double>::infinity();
 double Nearest(const Wide& value) { return static_cast<double>(value); }
 
 bool IsWhole(double x) { return std::trunc(x) == x; }
-// Doubles of 2^53 and beyond are all even.
-bool IsOddWhole(double x) {
-    return std::fabs(x) < 0x1.0p53 && std::fmod(x, 2.0) != 0 && IsWhole(x);
-}
+// For a finite x: doubles of 2^53 and beyond are all even, which fmod knows.
+bool IsOddWhole(double x) { return std::fmod(x, 2.0) != 0 && IsWhole(x); }
 
 // The number of bits of the odd part of y's significand.
 int OddSignificandBits(double y) {
