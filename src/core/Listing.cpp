@@ -33,7 +33,7 @@ std::string FormatGrouped(const Decimal& d) {
             ++scaled[i - 1];
         }
     }
-    if (scaled.size() < kDecimals) scaled.insert(0, kDecimals - scaled.size(), '0');
+    scaled.insert(0, kDecimals, '0');  // so that a whole part exists; its leading zeros go below
 
     std::string whole = scaled.substr(0, scaled.size() - kDecimals);
     std::string fraction = scaled.substr(scaled.size() - kDecimals);

@@ -22,8 +22,8 @@ std::optional<std::int32_t> RoundTo32(double value) {
     return static_cast<std::int32_t>(rounded);
 }
 
+// A value too long for the buffer, beyond 10^57, has no decimals to round: it stays as it is.
 double RoundTo5Decimals(double value) {
-    if (!std::isfinite(value) || std::fabs(value) >= 0x1.0p52) return value;  // already whole
     char buffer[64];
     const auto [end, ec] =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 5);

@@ -74,7 +74,6 @@ Reduced Reduce(double x) {
 }  // namespace
 
 double Pow(double y, double x) {
-    if (!std::isfinite(y) || !std::isfinite(x)) return kNaN;
     if (x == 0 || y == 1) return 1;
     if (y == 0) {
         if (x < 0) return kInfinity;
@@ -86,7 +85,7 @@ double Pow(double y, double x) {
 }
 
 double Log(double x) {
-    if (!(x > 0)) return kNaN;  // no finite logarithm
+    if (!(x > 0)) return x == 0 ? -kInfinity : kNaN;
     if (!std::isfinite(x)) return x;
     return Nearest(mp::log(Wide(x)));
 }
