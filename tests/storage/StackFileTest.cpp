@@ -128,9 +128,12 @@ TEST_F(StackFileTest, AFailedSaveKeepsThePreviousFile) {
     for (int i = 0; i < 2000; ++i) calc.push("123456.789");
     EXPECT_EQ(SaveStack(calc, dir_), SaveStatus::CannotReplace);  // a path that is a directory
     EXPECT_EQ(SaveStack(calc, dir_ / "missing" / kStackFileName), SaveStatus::CannotCreate);
-    const pid_t child = InChild([&] {  // a file system that refuses to grow a file past 4 KiB
+    // A file system that refuses to grow a file past 4 KiB, in a program started without a
+    // standard input: the new file is then descriptor 0.
+    const pid_t child = InChild([&] {
         const rlimit limit{4096, 4096};
-        return ::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && ::setrlimit(RLIMIT_FSIZE, &limit) == 0 &&
+        return ::close(0) == 0 && ::signal(SIGXFSZ, SIG_IGN) != SIG_ERR &&
+               ::setrlimit(RLIMIT_FSIZE, &limit) == 0 &&
                SaveStack(calc, file_) == SaveStatus::CannotWrite;
     });
     int status = 1;
