@@ -77,11 +77,8 @@ Result Exponential(double y, double x, AngleMode) {
 }
 
 // One-operand formulas.
-Result Reciprocal(double, double x, AngleMode) { return Checked(1 / x); }  // of 0: infinite
-Result SquareRoot(double, double x, AngleMode) {
-    if (x < 0) return std::nullopt;
-    return Checked(std::sqrt(x));
-}
+Result Reciprocal(double, double x, AngleMode) { return Checked(1 / x); }         // of 0: infinite
+Result SquareRoot(double, double x, AngleMode) { return Checked(std::sqrt(x)); }  // below 0: NaN
 Result NaturalLog(double, double x, AngleMode) { return Checked(precise::Log(x)); }
 Result PowerOf10(double, double x, AngleMode) {
     // Whole exponents by decimal shift, so 10^22 is the double nearest to it.
