@@ -34,19 +34,17 @@ std::optional<Decimal> ParseDecimal(std::string_view text) {
     }
     std::string mantissa;  // all digits, the point removed
     std::int64_t pointAt = -1;
-    std::size_t digitCount = 0;
     for (; i < text.size(); ++i) {
         const char c = text[i];
         if (IsDigit(c)) {
             mantissa.push_back(c);
-            ++digitCount;
         } else if (c == '.' && pointAt < 0) {
             pointAt = static_cast<std::int64_t>(mantissa.size());
         } else {
             break;
         }
     }
-    if (digitCount == 0) return std::nullopt;
+    if (mantissa.empty()) return std::nullopt;
     if (pointAt < 0) pointAt = static_cast<std::int64_t>(mantissa.size());
 
     std::int64_t exponent = 0;
