@@ -88,7 +88,6 @@ def us_keyboard(calc):
     # and large icons.
     sizes = calc.display.icon_sizes(calc.app.window)
     assert sizes and (calc.app.wine_prefix or ("128", "128") in sizes), f"title bar icon sizes: {sizes}"
-    print("title bar icon sizes:", sizes)
 
 
 def russian_keyboard(calc):  # the letter keys act by their place: S swaps, P is pi, R resets

@@ -40,10 +40,9 @@ TEST(Startup, OtherMessagesGoOnOnceTheApplicationIsBuilt) {
         });
     HoldStartupMessages();
     qWarning("held back");
-    const auto whileHeld = passedOn;
+    EXPECT_TRUE(passedOn.empty());
     ReleaseStartupMessages();
     qInstallMessageHandler(before);
-    EXPECT_TRUE(whileHeld.empty());
     EXPECT_EQ(passedOn, std::vector<std::string>{"held back"});
 }
 
