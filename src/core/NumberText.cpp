@@ -32,20 +32,20 @@ std::optional<Decimal> ParseDecimal(std::string_view text) {
         d.negative = text[i] == '-';
         ++i;
     }
-    std::string mantissa;  // all digits, the point removed
-    std::int64_t pointAt = -1;
+    std::string mantissa;                 // all digits, the point removed
+    std::optional<std::int64_t> pointAt;  // digits before the point
     for (; i < text.size(); ++i) {
         const char c = text[i];
         if (IsDigit(c)) {
             mantissa.push_back(c);
-        } else if (c == '.' && pointAt < 0) {
+        } else if (c == '.' && !pointAt) {
             pointAt = static_cast<std::int64_t>(mantissa.size());
         } else {
             break;
         }
     }
     if (mantissa.empty()) return std::nullopt;
-    if (pointAt < 0) pointAt = static_cast<std::int64_t>(mantissa.size());
+    if (!pointAt) pointAt = static_cast<std::int64_t>(mantissa.size());
 
     std::int64_t exponent = 0;
     if (i < text.size()) {
@@ -68,7 +68,7 @@ std::optional<Decimal> ParseDecimal(std::string_view text) {
     if (lead == std::string::npos) return d;  // zero: no digits
     const auto last = mantissa.find_last_not_of('0');
     d.digits = mantissa.substr(lead, last - lead + 1);
-    d.exponent = exponent + pointAt - static_cast<std::int64_t>(lead);
+    d.exponent = exponent + *pointAt - static_cast<std::int64_t>(lead);
     return d;
 }
 

@@ -41,15 +41,14 @@ constexpr auto kKeyMap = [] {
         map[static_cast<std::size_t>(d) + 19] = {'0' + d, digit};          // digit row
         map[static_cast<std::size_t>(d) + 29] = {vk::Numpad0 + d, digit};  // numeric keypad
     }
-    std::sort(map.begin(), map.end(), [](auto a, auto b) { return a.virtualKey < b.virtualKey; });
+    std::ranges::sort(map, {}, &Mapping::virtualKey);
     return map;
 }();
 
 }  // namespace
 
 std::optional<Key> KeypadKeyFor(int virtualKey) {
-    const auto it = std::lower_bound(kKeyMap.begin(), kKeyMap.end(), virtualKey,
-                                     [](Mapping m, int vk) { return m.virtualKey < vk; });
+    const auto it = std::ranges::lower_bound(kKeyMap, virtualKey, {}, &Mapping::virtualKey);
     if (it == kKeyMap.end() || it->virtualKey != virtualKey) return std::nullopt;
     return it->key;
 }

@@ -121,8 +121,8 @@ std::string RandomHex() {
 }
 
 // This save's own new file beside the stack file. It is created exclusively under a random
-// 64-bit name, so a save running at the same moment in another instance never writes into it;
-// it is removed unless it was moved into place.
+// 64-bit name, so a save running at the same moment in another instance never writes into it
+// (nor takes the same name); it is removed unless it was moved into place.
 class NewFile {
   public:
     explicit NewFile(const fs::path& file)
@@ -132,7 +132,7 @@ class NewFile {
     ~NewFile() {
         if (fd_ >= 0) CloseFile(fd_);
         std::error_code ec;
-        if (created_ && !placed_) fs::remove(path_, ec);
+        if (!placed_) fs::remove(path_, ec);
     }
 
     // Writes every byte, puts them on the disk, closes the file and moves it over `file`.
@@ -157,7 +157,6 @@ class NewFile {
   private:
     fs::path path_;
     int fd_;
-    bool created_ = fd_ >= 0;
     bool placed_ = false;
 };
 
