@@ -91,7 +91,7 @@ Result Factorial(double, double x, AngleMode) {
     const auto n = RoundTo32(x);
     if (!n || *n < 0) return std::nullopt;
     double r = 1;
-    for (std::int32_t i = 1; i <= *n; ++i) {  // overflows by 171: at most 171 rounds
+    for (std::int32_t i = 2; i <= *n; ++i) {  // overflows by 171: at most 170 rounds
         r = static_cast<double>(i) * r;
         if (!std::isfinite(r)) return std::nullopt;
     }

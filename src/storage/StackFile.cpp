@@ -9,6 +9,7 @@
 #include <random>
 #include <string_view>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "core/NumberText.h"
@@ -144,10 +145,9 @@ class NewFile {
             if (n <= 0) return SaveStatus::CannotWrite;
             bytes.remove_prefix(static_cast<std::size_t>(n));
         }
-        const bool synced = ToDisk(fd_);
-        const bool closed = CloseFile(fd_);
-        fd_ = -1;
-        if (!synced || !closed) return SaveStatus::NotOnDisk;
+        // A file that did not reach the disk is closed and removed by the destructor.
+        if (!ToDisk(fd_)) return SaveStatus::NotOnDisk;
+        if (!CloseFile(std::exchange(fd_, -1))) return SaveStatus::NotOnDisk;
         placed_ = MoveIntoPlace(path_, file);
         if (!placed_) return SaveStatus::CannotReplace;
         DirectoryToDisk(file.parent_path());
