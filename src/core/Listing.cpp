@@ -16,13 +16,11 @@ std::string FormatGrouped(const Decimal& d) {
     const std::int64_t keep = d.exponent + kDecimals;
     std::string scaled;
     bool roundUp = false;
-    if (keep > 0) {
+    if (keep >= 0) {
         const auto size = static_cast<std::int64_t>(d.digits.size());
         scaled = d.digits.substr(0, static_cast<std::size_t>(std::min(keep, size)));
         if (keep > size) scaled.append(static_cast<std::size_t>(keep - size), '0');
         if (keep < size) roundUp = d.digits[static_cast<std::size_t>(keep)] >= '5';
-    } else if (keep == 0 && !d.digits.empty()) {
-        roundUp = d.digits[0] >= '5';
     }
     if (roundUp) {
         std::size_t i = scaled.size();

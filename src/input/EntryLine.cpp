@@ -7,7 +7,7 @@ namespace orvane {
 bool HasPoint(std::string_view s) { return s.find('.') != std::string_view::npos; }
 
 void AppendDigit(Calculator& calc, int digit) {
-    if (digit < 0 || digit > 9 || calc.entry().size() >= kEntryTypingLimit) return;
+    if (calc.entry().size() >= kEntryTypingLimit) return;
     calc.setEntry(calc.entry() + static_cast<char>('0' + digit));
 }
 

@@ -13,6 +13,7 @@ inline constexpr std::string_view kPiText = "3.14159265358979";
 
 bool HasPoint(std::string_view s);
 
+// A digit from 0 to 9, up to the typing limit.
 void AppendDigit(Calculator& calc, int digit);
 void AppendDecimalPoint(Calculator& calc);
 void DeleteLastCharacter(Calculator& calc);

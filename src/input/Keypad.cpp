@@ -8,6 +8,7 @@ namespace {
 
 template <int D>
 Outcome Digit(Calculator& c) {
+    static_assert(D >= 0 && D <= 9);
     AppendDigit(c, D);
     return {};
 }
