@@ -19,7 +19,7 @@ std::string FormatGrouped(const Decimal& d) {
     if (keep >= 0) {
         const auto size = static_cast<std::int64_t>(d.digits.size());
         scaled = d.digits.substr(0, static_cast<std::size_t>(std::min(keep, size)));
-        if (keep > size) scaled.append(static_cast<std::size_t>(keep - size), '0');
+        scaled.resize(static_cast<std::size_t>(keep), '0');
         if (keep < size) roundUp = d.digits[static_cast<std::size_t>(keep)] >= '5';
     }
     if (roundUp) {
@@ -61,9 +61,9 @@ std::string ShownValue(std::string_view stored) {
     std::string v = (floorText.find('E') == std::string::npos && floorText.size() < 16)
                         ? FormatGrouped(*decimal)
                         : std::string(stored);
-    if (!v.empty() && v.back() == '.') v.push_back('0');
-    if (!v.empty() && v.front() == '.') v.insert(v.begin(), '0');
-    if (v.size() >= 2 && v.ends_with(".0")) v.resize(v.size() - 2);
+    if (v.ends_with('.')) v.push_back('0');
+    if (v.starts_with('.')) v.insert(v.begin(), '0');
+    if (v.ends_with(".0")) v.resize(v.size() - 2);
     return v;
 }
 

@@ -34,7 +34,7 @@ double RoundTo5Decimals(double value) {
 
 Result ShiftDecimal(double value, std::int64_t shift) {
     const auto decimal = ParseDecimal(NormalForm(value));
-    if (!decimal || decimal->digits.empty()) return value;
+    if (!decimal) return value;  // zero goes through too: "0.E5" reads as 0
     // Any exponent: reading the text fails beyond the range, and gives 0 below every subnormal.
     std::string text = (decimal->negative ? "-0." : "0.") + decimal->digits + "E" +
                        std::to_string(decimal->exponent + shift);

@@ -54,9 +54,9 @@ TEST_F(StackFileTest, SavesTheStateByteForByteAndLoadsItBack) {
     ASSERT_EQ(LoadStack(loaded, file_), LoadStatus::Loaded);
     EXPECT_EQ(loaded.angle(), AngleMode::Radians);
     EXPECT_EQ(loaded.entry(), "12");
-    EXPECT_EQ(loaded.undoValues(), Texts({"2", "3.5"}));  // Undo gives the loaded stack
-    write("0\n \t1e3 \n2\n  1.50\n-0\n4\n");              // loose lines; past the count ignored
-    fs::resize_file(file_, 16u << 20);                    // the largest file that is read
+    EXPECT_EQ(loaded.undoValues(), Texts({"2", "3.5"}));    // Undo gives the loaded stack
+    write("0\n \t1e3 \n000000000000002\n  1.50\n-0\n4\n");  // loose lines; a 15-digit count
+    fs::resize_file(file_, 16u << 20);                      // the largest file that is read
     ASSERT_EQ(LoadStack(loaded, file_), LoadStatus::Loaded);
     EXPECT_EQ(loaded.angle(), AngleMode::Degrees);
     EXPECT_EQ(loaded.values(), Texts({"1.5", "0"}));
