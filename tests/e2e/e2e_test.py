@@ -31,9 +31,9 @@ class Calculator:
             self.keys("Num_Lock")
         wait_for(is_on, "Num Lock")
 
-    def save(self):  # the stack file's bytes after a Save
-        if os.path.exists(self.stack_file):
-            os.remove(self.stack_file)
+    # The stack file's bytes after a Save, which its "Saved" box follows. The file stays in place
+    # until then: a Load still on its way to a slow program (wine's) must find it.
+    def save(self):
         self.app.save_stack()
         with open(self.stack_file, "rb") as f:
             return f.read()
