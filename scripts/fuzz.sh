@@ -11,7 +11,7 @@ cmake --build build-fuzz -j"$(nproc)"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 status=0
-for target in number_text listing stack_file engine; do
+for target in number_text listing stack_file engine precise; do
   mkdir -p "$work/$target"
   # An engine input is a sequence of actions: 128 of them explore enough, and longer inputs
   # would only slow the search.

@@ -1,5 +1,6 @@
 #include "ops/Precise.h"
 
+#include <bit>
 #include <boost/math/constants/constants.hpp>
 #include <boost/multiprecision/cpp_bin_float.hpp>
 #include <cmath>
@@ -18,7 +19,6 @@ using Wide = mp::number<mp::cpp_bin_float<160, mp::digit_base_2>, mp::et_off>;
 using Reducing = mp::number<mp::cpp_bin_float<1280, mp::digit_base_2>, mp::et_off>;
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 double Nearest(const Wide& value) { return static_cast<double>(value); }
 
@@ -28,30 +28,23 @@ bool IsOddWhole(double x) { return std::fmod(x, 2.0) != 0 && IsWhole(x); }
 
 // The number of bits of the odd part of y's significand.
 int OddSignificandBits(double y) {
+    constexpr int kDigits = std::numeric_limits<double>::digits;
     int exponent = 0;
-    auto significand =
-        static_cast<std::uint64_t>(std::ldexp(std::frexp(std::fabs(y), &exponent), 53));
-    int bits = 53;
-    while (significand % 2 == 0) {
-        significand /= 2;
-        --bits;
-    }
-    return bits;
+    const auto significand =
+        static_cast<std::uint64_t>(std::ldexp(std::frexp(std::fabs(y), &exponent), kDigits));
+    return kDigits - std::countr_zero(significand);
 }
 
 // |y|^x for a positive finite y and a finite x other than 0.
 double PowOfMagnitude(double y, double x) {
     const Wide base = std::fabs(y);
-    // A power small enough to be exact in 160 bits is computed exactly, so a result that lies
+    // A power small enough to be exact in a Wide is computed exactly, so a result that lies
     // exactly halfway between two doubles rounds to even as a multiplication would. Only such
     // powers can be halfway: any other needs more than 54 bits in its odd part.
-    if (IsWhole(x) && x >= 2 && x * OddSignificandBits(y) <= 160)
+    if (IsWhole(x) && x >= 2 && x * OddSignificandBits(y) <= std::numeric_limits<Wide>::digits)
         return Nearest(mp::pow(base, static_cast<int>(x)));
-    const Wide exponent = Wide(x) * mp::log(base);
-    // Beyond these the result is surely outside the double range, and exp would only toil.
-    if (exponent > 710) return kInfinity;
-    if (exponent < -746) return 0;
-    return Nearest(mp::exp(exponent));
+    // Far outside the double range, exp gives infinity or 0 at once.
+    return Nearest(mp::exp(Wide(x) * mp::log(base)));
 }
 
 // x reduced to r in [-pi/4, pi/4] with x = r + q·pi/2, q taken modulo 4. Boost's own sine
@@ -74,21 +67,19 @@ Reduced Reduce(double x) {
 }  // namespace
 
 double Pow(double y, double x) {
-    if (x == 0 || y == 1) return 1;
+    if (x == 0) return 1;
     if (y == 0) {
-        if (x < 0) return kInfinity;
-        return IsOddWhole(x) ? y : 0.0;
+        const double power = IsOddWhole(x) ? y : 0.0;  // an odd power keeps the zero's sign
+        return std::signbit(x) ? 1 / power : power;    // a negative one is the pole
     }
-    if (y < 0 && !IsWhole(x)) return kNaN;
+    const bool negative = std::signbit(y);
+    if (negative && !IsWhole(x)) return kNaN;
     const double magnitude = PowOfMagnitude(y, x);
-    return y < 0 && IsOddWhole(x) ? -magnitude : magnitude;
+    return negative && IsOddWhole(x) ? -magnitude : magnitude;
 }
 
-double Log(double x) {
-    if (!(x > 0)) return x == 0 ? -kInfinity : kNaN;
-    if (!std::isfinite(x)) return x;
-    return Nearest(mp::log(Wide(x)));
-}
+// Boost gives -infinity at 0 and NaN below, as the C library does.
+double Log(double x) { return Nearest(mp::log(Wide(x))); }
 
 // The sine of r + quarter × π/2, from the sine or cosine of r.
 double SineOf(const Wide& r, int quarter) {
