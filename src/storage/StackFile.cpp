@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <optional>
@@ -78,16 +78,15 @@ namespace fs = std::filesystem;
 // The few system calls a save needs, taking wide paths on Windows, where a narrow one would be
 // read in the ANSI code page.
 #ifdef _WIN32
-int CreateExclusively(const fs::path& path) {
-    return ::_wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
-                    _S_IREAD | _S_IWRITE);
+std::FILE* CreateExclusively(const fs::path& path) {
+    const int fd = ::_wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
+                            _S_IREAD | _S_IWRITE);
+    if (fd < 0) return nullptr;
+    std::FILE* stream = ::_fdopen(fd, "wb");
+    if (stream == nullptr) ::_close(fd);
+    return stream;
 }
-long WriteSome(int fd, std::string_view bytes) {
-    constexpr std::size_t kMaxChunk = 1u << 30;
-    return ::_write(fd, bytes.data(), static_cast<unsigned>(std::min(bytes.size(), kMaxChunk)));
-}
-bool ToDisk(int fd) { return ::_commit(fd) == 0; }  // FlushFileBuffers
-bool CloseFile(int fd) { return ::_close(fd) == 0; }
+bool ToDisk(std::FILE* stream) { return ::_commit(::_fileno(stream)) == 0; }  // FlushFileBuffers
 // Write-through: the call returns once the new name is on the disk.
 bool MoveIntoPlace(const fs::path& from, const fs::path& to) {
     return ::MoveFileExW(from.c_str(), to.c_str(),
@@ -95,12 +94,9 @@ bool MoveIntoPlace(const fs::path& from, const fs::path& to) {
 }
 void DirectoryToDisk(const fs::path&) {}
 #else
-int CreateExclusively(const fs::path& path) {
-    return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-}
-long WriteSome(int fd, std::string_view bytes) { return ::write(fd, bytes.data(), bytes.size()); }
-bool ToDisk(int fd) { return ::fsync(fd) == 0; }
-bool CloseFile(int fd) { return ::close(fd) == 0; }
+// "x": only a file that did not exist; "e": not inherited by a program started meanwhile.
+std::FILE* CreateExclusively(const fs::path& path) { return std::fopen(path.c_str(), "wbxe"); }
+bool ToDisk(std::FILE* stream) { return ::fsync(::fileno(stream)) == 0; }
 bool MoveIntoPlace(const fs::path& from, const fs::path& to) {
     return std::rename(from.c_str(), to.c_str()) == 0;
 }
@@ -114,11 +110,9 @@ void DirectoryToDisk(const fs::path& dir) {
 }
 #endif
 
-std::string RandomHex() {
+std::string RandomNumber() {
     std::random_device device;
-    std::array<char, 17> hex{};
-    std::snprintf(hex.data(), hex.size(), "%08x%08x", device(), device());
-    return hex.data();
+    return std::to_string(std::uniform_int_distribution<std::uint64_t>()(device));
 }
 
 // This save's own new file beside the stack file. It is created exclusively under a random
@@ -127,27 +121,26 @@ std::string RandomHex() {
 class NewFile {
   public:
     explicit NewFile(const fs::path& file)
-        : path_(fs::path(file) += "." + RandomHex() + ".new"), fd_(CreateExclusively(path_)) {}
+        : path_(fs::path(file) += "." + RandomNumber() + ".new"),
+          stream_(CreateExclusively(path_)) {}
     NewFile(const NewFile&) = delete;
     NewFile& operator=(const NewFile&) = delete;
     ~NewFile() {
-        if (fd_ >= 0) CloseFile(fd_);
+        if (stream_ != nullptr) std::fclose(stream_);
         std::error_code ec;
         if (!placed_) fs::remove(path_, ec);
     }
 
     // Writes every byte, puts them on the disk, closes the file and moves it over `file`.
     SaveStatus replace(const fs::path& file, std::string_view bytes) {
-        if (fd_ < 0) return SaveStatus::CannotCreate;
-        while (!bytes.empty()) {
-            const long n = WriteSome(fd_, bytes);
-            if (n < 0 && errno == EINTR) continue;
-            if (n <= 0) return SaveStatus::CannotWrite;
-            bytes.remove_prefix(static_cast<std::size_t>(n));
+        if (stream_ == nullptr) return SaveStatus::CannotCreate;
+        if (std::fwrite(bytes.data(), 1, bytes.size(), stream_) != bytes.size() ||
+            std::fflush(stream_) != 0) {
+            return SaveStatus::CannotWrite;
         }
         // A file that did not reach the disk is closed and removed by the destructor.
-        if (!ToDisk(fd_)) return SaveStatus::NotOnDisk;
-        if (!CloseFile(std::exchange(fd_, -1))) return SaveStatus::NotOnDisk;
+        if (!ToDisk(stream_)) return SaveStatus::NotOnDisk;
+        if (std::fclose(std::exchange(stream_, nullptr)) != 0) return SaveStatus::NotOnDisk;
         placed_ = MoveIntoPlace(path_, file);
         if (!placed_) return SaveStatus::CannotReplace;
         DirectoryToDisk(file.parent_path());
@@ -156,7 +149,7 @@ class NewFile {
 
   private:
     fs::path path_;
-    int fd_;
+    std::FILE* stream_;
     bool placed_ = false;
 };
 
