@@ -1,6 +1,8 @@
 #include "core/Listing.h"
 
+#include <algorithm>
 #include <cmath>
+#include <string_view>
 
 #include "core/NumberText.h"
 
@@ -17,10 +19,11 @@ std::string FormatGrouped(const Decimal& d) {
     std::string scaled;
     bool roundUp = false;
     if (keep >= 0) {
-        const auto size = static_cast<std::int64_t>(d.digits.size());
-        scaled = d.digits.substr(0, static_cast<std::size_t>(std::min(keep, size)));
-        scaled.resize(static_cast<std::size_t>(keep), '0');
-        if (keep < size) roundUp = d.digits[static_cast<std::size_t>(keep)] >= '5';
+        const auto cut = static_cast<std::size_t>(keep);
+        scaled = d.digits;
+        scaled.resize(cut, '0');
+        // The digits cut off, read as a fraction: half or more rounds up.
+        roundUp = std::string_view(d.digits).substr(std::min(cut, d.digits.size())) >= "5";
     }
     if (roundUp) {
         std::size_t i = scaled.size();
@@ -54,12 +57,11 @@ std::string FormatGrouped(const Decimal& d) {
 
 std::string ShownValue(std::string_view stored) {
     const auto value = ParseNumber(stored);
-    const auto decimal = ParseDecimal(stored);
-    if (!value || !decimal) return std::string(stored);  // never happens: stored texts are numbers
+    if (!value) return std::string(stored);  // never happens: stored texts are numbers
 
     const std::string floorText = NormalForm(std::floor(*value));
     std::string v = (floorText.find('E') == std::string::npos && floorText.size() < 16)
-                        ? FormatGrouped(*decimal)
+                        ? FormatGrouped(*ParseDecimal(stored))  // as every number text is
                         : std::string(stored);
     if (v.ends_with('.')) v.push_back('0');
     if (v.starts_with('.')) v.insert(v.begin(), '0');

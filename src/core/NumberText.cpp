@@ -66,8 +66,7 @@ std::optional<Decimal> ParseDecimal(std::string_view text) {
 
     const auto lead = mantissa.find_first_not_of('0');
     if (lead == std::string::npos) return d;  // zero: no digits
-    const auto last = mantissa.find_last_not_of('0');
-    d.digits = mantissa.substr(lead, last - lead + 1);
+    d.digits = mantissa.substr(lead);
     d.exponent = exponent + *pointAt - static_cast<std::int64_t>(lead);
     return d;
 }

@@ -10,7 +10,7 @@
 namespace orvane {
 
 // A number text broken into its decimal parts: value = ±0.d1d2d3... × 10^exponent.
-// `digits` has no leading or trailing zeros; it is empty for zero.
+// `digits` has no leading zeros; it is empty for zero.
 struct Decimal {
     bool negative = false;
     std::string digits;

@@ -1,6 +1,6 @@
-// One stored stack value. A fixed-size inline buffer: every normal form fits (at most 22
-// characters, as in "-1.23456789012345E-300"; the sign key prefixes "-" only to a positive
-// one), and a stack of 9999 of them copies as one block, which keeps the undo snapshot cheap.
+// One stored stack value. A fixed-size inline buffer: every normal form fits (the sign key
+// prefixes "-" only to a positive one), and a stack of 9999 of them copies as one block, which
+// keeps the undo snapshot cheap.
 #pragma once
 
 #include <array>
@@ -12,7 +12,8 @@ namespace orvane {
 
 class StackText {
   public:
-    static constexpr std::size_t kCapacity = 22;
+    // The longest normal form.
+    static constexpr std::size_t kCapacity = std::string_view("-1.23456789012345E-300").size();
 
     StackText() = default;
 
