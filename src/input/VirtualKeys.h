@@ -1,41 +1,44 @@
 // Windows virtual-key codes: the key map's input, and what the platform layer makes of Qt's
-// key events. Letters and the digit row are their ASCII capitals and digits ('A', '0').
+// key events. Letters and the digit row are their ASCII capitals and digits ('A', '0'). Each
+// run counts up from its first code, as Windows numbers them; the Windows build checks every
+// code against the system's own.
 #pragma once
 
 namespace orvane::vk {
 
 enum : int {
     Back = 8,
-    Tab = 9,
+    Tab,
     Clear = 12,
-    Return = 13,
+    Return,
     Shift = 16,
-    Control = 17,
-    Menu = 18,
+    Control,
+    Menu,
     Escape = 27,
     Space = 32,
-    Prior = 33,
-    Next = 34,
-    End = 35,
-    Home = 36,
-    Left = 37,
-    Up = 38,
-    Right = 39,
-    Down = 40,
+    Prior,
+    Next,
+    End,
+    Home,
+    Left,
+    Up,
+    Right,
+    Down,
     Insert = 45,
-    Delete = 46,
+    Delete,
     Numpad0 = 96,
     Multiply = 106,
-    Add = 107,
-    Subtract = 109,
-    Decimal = 110,
-    Divide = 111,
-    F1 = 112,
+    Add,
+    Separator,
+    Subtract,
+    Decimal,
+    Divide,
+    F1,
     OemPlus = 187,
-    OemComma = 188,
-    OemMinus = 189,
-    OemPeriod = 190,
-    Oem2 = 191,
+    OemComma,
+    OemMinus,
+    OemPeriod,
+    Oem2,
 };
 
 }  // namespace orvane::vk

@@ -16,6 +16,10 @@
 
 #ifdef Q_OS_WIN
 #include <QTemporaryFile>
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
 #else
 #include <unistd.h>
 #include <QFile>
@@ -23,6 +27,22 @@
 
 namespace orvane::ui {
 namespace {
+
+#ifdef Q_OS_WIN
+// Windows hands over its own codes, which the key map reads as they come.
+static_assert(vk::Back == VK_BACK && vk::Tab == VK_TAB && vk::Clear == VK_CLEAR &&
+              vk::Return == VK_RETURN && vk::Shift == VK_SHIFT && vk::Control == VK_CONTROL &&
+              vk::Menu == VK_MENU && vk::Escape == VK_ESCAPE && vk::Space == VK_SPACE &&
+              vk::Prior == VK_PRIOR && vk::Next == VK_NEXT && vk::End == VK_END &&
+              vk::Home == VK_HOME && vk::Left == VK_LEFT && vk::Up == VK_UP &&
+              vk::Right == VK_RIGHT && vk::Down == VK_DOWN && vk::Insert == VK_INSERT &&
+              vk::Delete == VK_DELETE && vk::Numpad0 == VK_NUMPAD0 && vk::Multiply == VK_MULTIPLY &&
+              vk::Add == VK_ADD && vk::Separator == VK_SEPARATOR && vk::Subtract == VK_SUBTRACT &&
+              vk::Decimal == VK_DECIMAL && vk::Divide == VK_DIVIDE && vk::F1 == VK_F1 &&
+              vk::OemPlus == VK_OEM_PLUS && vk::OemComma == VK_OEM_COMMA &&
+              vk::OemMinus == VK_OEM_MINUS && vk::OemPeriod == VK_OEM_PERIOD &&
+              vk::Oem2 == VK_OEM_2);
+#endif
 
 // Linux evdev key codes (X11 reports them plus 8) of the main keyboard's keys, which name
 // the physical key whatever the layout and the modifiers.
