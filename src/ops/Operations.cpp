@@ -127,7 +127,7 @@ Result Tan(double, double x, AngleMode mode) {
 // The inverse sine and cosine through the arctangent; 1E-12 keeps the quotient finite at |x| = 1.
 Result ArcTanOfRatio(double numerator, double x) {
     const double t = (-x) * x + 1;
-    if (!std::isfinite(t) || t < 0) return std::nullopt;
+    if (t < 0) return std::nullopt;  // an x too large to square gives -infinity
     return Checked(precise::ArcTan(numerator / (std::sqrt(t) + 1E-12)));
 }
 Result ArcSin(double, double x, AngleMode mode) {
