@@ -1,6 +1,5 @@
 #include "storage/StackFile.h"
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdio>
