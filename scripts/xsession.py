@@ -36,8 +36,9 @@ def wait_for(probe, what, timeout=TIMEOUT):
 class Display:
     def __init__(self, layout=None):
         read, write = os.pipe()
-        # -ac: programs of other users (a test's unprivileged one) may connect too.
-        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-nolisten", "tcp", "-ac",
+        # -ac: programs of other users (a test's unprivileged one) may connect too. -noreset: the
+        # server keeps a layout set before the first program connects (a reset brings back US).
+        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-nolisten", "tcp", "-ac", "-noreset",
                                       "-screen", "0", "1024x768x24"],
                                      pass_fds=(write,), stderr=subprocess.DEVNULL)
         os.close(write)
@@ -125,9 +126,9 @@ class Program:
                 raise AssertionError(f"{path} exited with {self.process.returncode}: {said[-2000:]}")
         display.focus(self.window)
 
-    def save_stack(self):  # the calculator's Ctrl+S, then Enter on its "Saved" box
+    def save_stack(self, keys="ctrl+s"):  # the calculator's Save, then Enter on its "Saved" box
         self.display.focus(self.window)
-        self.display.keys("ctrl+s")
+        self.display.keys(keys)
         self.display.focus(wait_for(lambda: self.display.find("Saved"), "the Saved box"))
         self.display.keys("Return")
         wait_for(lambda: not self.display.find("Saved"), "the Saved box to close")
