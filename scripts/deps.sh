@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev libboost-dev)
 for part in "$@"; do
   case "$part" in
-    ui) packages+=(qt6-base-dev libgl-dev fonts-liberation2) ;;
+    ui) packages+=(qt6-base-dev libgl-dev fonts-liberation2 pkg-config libxkbcommon-x11-dev) ;;
     e2e) packages+=(python3 xvfb xdotool xclip x11-utils x11-xserver-utils x11-xkb-utils) ;;
     blackbox) packages+=(xvfb xdotool xclip x11-utils x11-xserver-utils imagemagick dbus at-spi2-core python3-pyatspi) ;;
     fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;

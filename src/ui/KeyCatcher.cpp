@@ -21,7 +21,11 @@ bool KeyCatcher::event(QEvent* event) {
 
 void KeyCatcher::keyPressEvent(QKeyEvent* event) {
     event->accept();
-    if (const int code = VirtualKeyOf(*event)) emit keyDown(code);
+    constexpr Qt::KeyboardModifiers kChording =
+        Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if (const int code = VirtualKeyOf(*event)) {
+        emit keyDown(code, (event->modifiers() & kChording) == Qt::ControlModifier);
+    }
 }
 
 }  // namespace orvane::ui

@@ -13,7 +13,8 @@ class KeyCatcher : public QWidget {
     explicit KeyCatcher(QWidget* parent);
 
   signals:
-    void keyDown(int virtualKey);
+    // withCtrl: Ctrl alone among the modifiers, as a menu shortcut takes it.
+    void keyDown(int virtualKey, bool withCtrl);
 
   protected:
     bool event(QEvent* event) override;

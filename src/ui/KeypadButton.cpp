@@ -4,11 +4,16 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "ui/Fonts.h"
 #include "ui/Geometry.h"
 #include "ui/Palette.h"
 
 namespace orvane::ui {
 namespace {
+
+// The face inside the window-coloured rim, and the caption's room inside it on either side.
+QRectF FaceOf(const QRect& key) { return QRectF(key).adjusted(1, 1, -1, -1); }
+constexpr qreal kCaptionPadding = 3;
 
 struct Shades {
     QColor top, bottom, text;
@@ -43,22 +48,28 @@ KeypadButton::KeypadButton(const KeypadKey& key, QWidget* parent)
     connect(this, &QAbstractButton::clicked, this, [this] { emit keyReleased(IndexOf(key_.key)); });
 }
 
+QFont KeypadButton::captionFont() const {
+    QFont f = font();
+    f.setPointSizeF(8);
+    f.setBold(true);
+    return FittingFont(
+        f, {text()},
+        FaceOf(rect()).adjusted(kCaptionPadding, 0, -kCaptionPadding, 0).size().toSize());
+}
+
 void KeypadButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(rect(), kWindowColour);
     const Shades shades = ShadesOf(key_.colour);
-    const QRectF face = QRectF(rect()).adjusted(1, 1, -1, -1);
+    const QRectF face = FaceOf(rect());
     QLinearGradient gradient(face.topLeft(), face.bottomLeft());
     gradient.setColorAt(0, shades.top);
     gradient.setColorAt(1, shades.bottom);
     p.setPen(QPen(shades.bottom.darker(130), 1));
     p.setBrush(gradient);
     p.drawRoundedRect(face.adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
-    QFont f = font();
-    f.setPointSizeF(8);
-    f.setBold(true);
-    p.setFont(f);
+    p.setFont(captionFont());
     p.setPen(shades.text);
     p.drawText(face, Qt::AlignCenter, text());
 }

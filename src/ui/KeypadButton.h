@@ -12,6 +12,10 @@ class KeypadButton : public QAbstractButton {
   public:
     KeypadButton(const KeypadKey& key, QWidget* parent);
 
+    // The face's caption font: the keys' bold face, shrunk until the caption keeps clear of the
+    // rounded corners.
+    QFont captionFont() const;
+
   signals:
     // Any mouse button released over the key, or an accessibility "press".
     void keyReleased(int index);

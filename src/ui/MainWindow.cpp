@@ -13,6 +13,7 @@
 #include "input/KeyMap.h"
 #include "storage/StackFile.h"
 #include "ui/DisplayBar.h"
+#include "ui/Fonts.h"
 #include "ui/Geometry.h"
 #include "ui/KeyCatcher.h"
 #include "ui/KeypadButton.h"
@@ -28,38 +29,17 @@ namespace {
 constexpr auto kWebSite = ORVANE_SITE_URL;
 constexpr int kRowHeight = 13;  // eleven rows fill the listing
 // The entry line shows the end of a long text; laying out a pasted megabyte would stall.
-constexpr qsizetype kShownEntryChars = 64;
+constexpr std::size_t kShownEntryChars = 64;
 
-// The layout's sizes were made for Arial's metrics: ask for it by its Windows name and its
-// metric twins elsewhere, then shrink until the widest texts fit, so that no face the desktop
-// gives instead clips a sign or a digit.
-QFont WindowFace(qreal points, bool bold) {
-    QFont f;
-    f.setFamilies(
-        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
-    f.setStyleHint(QFont::SansSerif);
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
-}
+// The widest texts each control must show whole: a typed entry with its sign, a row of the levels
+// beside the indicator panel, the angle mode. The count label fits whatever count it shows.
+const QString kWidestEntry = QStringLiteral("-") + QString(kEntryTypingLimit, u'8');
+const QString kWidestRow = QStringLiteral("11:      -8.88888888888888E+288");
+const QStringList kAngleTexts{QStringLiteral("Deg"), QStringLiteral("Rad")};
 
-QFont FittingFont(qreal points, bool bold, const QStringList& widest, int width) {
-    QFont f = WindowFace(points, bold);
-    const auto fits = [&] {
-        const QFontMetrics metrics(f);
-        return std::all_of(widest.begin(), widest.end(),
-                           [&](const QString& t) { return metrics.horizontalAdvance(t) <= width; });
-    };
-    while (!fits() && f.pointSizeF() > 4) f.setPointSizeF(f.pointSizeF() - 0.25);
-    return f;
-}
-
-// The widest texts each control must show whole: a typed entry with its sign, the rows of the
-// deepest and the top level, the largest count.
-const QStringList kWidestEntry{QStringLiteral("-") + QString(kEntryTypingLimit, u'8')};
-const QStringList kWidestRows{QStringLiteral("11:      -8.88888888888888E+288"),
-                              QStringLiteral("1:      -99,999,999,999,999")};
-const QStringList kWidestIndicator{QStringLiteral("Stack: 9999"), QStringLiteral("Deg")};
+// The part of an indicator label inside the panel, which clips the label's left end.
+constexpr QSize kIndicatorRoom(kCountLabel.x() + kCountLabel.width(), kCountLabel.height());
+constexpr qreal kIndicatorPoints = 8.25;
 
 void Colour(QWidget* w, QPalette::ColorRole role, const QColor& colour) {
     QPalette p = w->palette();
@@ -72,7 +52,7 @@ QLabel* IndicatorLabel(QWidget* panel, const QRect& place, const char* tip, cons
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(place);
     // Set, not inherited: a desktop's larger default font would outgrow the label's height.
-    label->setFont(FittingFont(8.25, false, kWidestIndicator, place.width() - Px(45)));
+    label->setFont(FittingFont(WindowFace(kIndicatorPoints, false), kAngleTexts, kIndicatorRoom));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setToolTip(QString::fromLatin1(tip));
     Colour(label, QPalette::WindowText, kGreyText);
@@ -86,7 +66,8 @@ QString FromStd(std::string_view s) { return QString::fromUtf8(s.data(), qsizety
 MainWindow::MainWindow(StackFilePlace stackFile, std::unique_ptr<RandomSource> random)
     : calc_(std::move(random)), stackFile_(std::move(stackFile)) {
     setWindowTitle(QStringLiteral("Orvane RPN Calculator."));
-    setFont(WindowFace(font().pointSizeF(), false));  // the menu bar's and the keys' face
+    // The menu bar's and the keys' face, at the size the desktop asks for.
+    setFont(WindowFace(QFontInfo(font()).pointSizeF(), false));
     showNotice_ = [this](const Notice& n) {
         QMessageBox box(n.icon, n.title, n.text, QMessageBox::Ok, this);
         box.exec();
@@ -97,7 +78,7 @@ MainWindow::MainWindow(StackFilePlace stackFile, std::unique_ptr<RandomSource> r
     client->setAutoFillBackground(true);
     setCentralWidget(client);
     buildControls(client);
-    angle_ = BuildMenuBar(menuBar(), this);
+    angle_ = BuildMenuBar(menuBar(), this, kClientArea.width());
     setUpStartState();
 }
 
@@ -112,9 +93,13 @@ void MainWindow::buildControls(QWidget* client) {
     listing_->setObjectName(QStringLiteral("listing"));
     listing_->setSelectionMode(QAbstractItemView::NoSelection);  // display only
     listing_->setGeometry(kListing);
-    // Item texts keep a margin on either side (QCommonStyle's, which the styles share).
+    // The rows of the deepest levels pass the indicator panel, which hides what reaches it. Item
+    // texts start after the frame and a margin (QCommonStyle's, which the styles share).
     const int textMargin = listing_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
-    listing_->setFont(FittingFont(8.25, true, kWidestRows, kListing.width() - 2 - 2 * textMargin));
+    const QFont rowFace = WindowFace(8.25, true);
+    listing_->setFont(
+        FittingFont(rowFace, {WidestDigits(QFontMetrics(rowFace), kWidestRow)},
+                    {kIndicatorPanel.left() - kListing.left() - 1 - textMargin, kRowHeight}));
     listing_->setToolTip(QStringLiteral("Stack"));
     listing_->setFrameStyle(QFrame::Box | QFrame::Plain);
     listing_->setLineWidth(1);
@@ -147,7 +132,9 @@ void MainWindow::buildControls(QWidget* client) {
     entryLine_ = new QLabel(displayBar);
     entryLine_->setObjectName(QStringLiteral("entryLine"));
     entryLine_->setGeometry(kEntryLine);
-    entryLine_->setFont(FittingFont(12, true, kWidestEntry, kEntryLine.width()));
+    const QFont entryFace = WindowFace(12, true);
+    entryLine_->setFont(FittingFont(
+        entryFace, {WidestDigits(QFontMetrics(entryFace), kWidestEntry)}, kEntryLine.size()));
     entryLine_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     entryLine_->setToolTip(QStringLiteral("Display"));
     entryLine_->setTextFormat(Qt::PlainText);
@@ -174,7 +161,13 @@ void MainWindow::pressKey(int index) {
     focusKeyCatcher();
 }
 
-void MainWindow::keyDown(int virtualKey) {
+void MainWindow::keyDown(int virtualKey, bool withCtrl) {
+    // Qt matches a shortcut by the letter typed, and a layout without Latin letters types none:
+    // the key's code finds it then, as on Windows. Only what no shortcut takes is a keypad key.
+    if (QAction* command = withCtrl ? MenuCommandFor(menuBar(), virtualKey) : nullptr) {
+        command->trigger();
+        return;
+    }
     showOutcome(KeyDown(calc_, virtualKey));
     focusKeyCatcher();
 }
@@ -258,19 +251,26 @@ void MainWindow::redraw() {
             item->setSizeHint(QSize(0, kRowHeight));
         }
     }
-    countLabel_->setText(FromStd(listing.countLabel));
+    const QString count = FromStd(listing.countLabel);
+    if (countLabel_->text() != count) {
+        countLabel_->setFont(
+            FittingFont(WindowFace(kIndicatorPoints, false), {count}, kIndicatorRoom));
+        countLabel_->setText(count);
+    }
     const bool degrees = calc_.angle() == AngleMode::Degrees;
     angleLabel_->setText(degrees ? QStringLiteral("Deg") : QStringLiteral("Rad"));
     if (angle_.degrees) {
         angle_.degrees->setChecked(degrees);
         angle_.radians->setChecked(!degrees);
     }
-    // A longer pasted text shows its end, after an ellipsis, never a clipped first glyph.
-    const std::string& entry = calc_.entry();
-    const QString shown = entryLine_->fontMetrics().elidedText(
-        FromStd(std::string_view(entry).substr(
-            entry.size() > kShownEntryChars ? entry.size() - kShownEntryChars : 0)),
-        Qt::ElideLeft, entryLine_->contentsRect().width());
+    // A longer pasted text shows its sign and its end, never a clipped first glyph.
+    const std::string_view entry = calc_.entry();
+    const std::size_t sign = entry.starts_with('-') ? 1 : 0;
+    const std::size_t from =
+        std::max(sign, entry.size() - std::min(entry.size(), kShownEntryChars));
+    const QString shown =
+        ElideKeepingSign(FromStd(entry.substr(0, sign)) + FromStd(entry.substr(from)),
+                         entryLine_->fontMetrics(), entryLine_->contentsRect().width());
     if (entryLine_->text() != shown) entryLine_->setText(shown);
 }
 

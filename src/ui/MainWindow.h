@@ -41,7 +41,7 @@ class MainWindow : public QMainWindow {
 
     // A keypad key released under the mouse, or a key of the keyboard mapped to one.
     void pressKey(int index);
-    void keyDown(int virtualKey);
+    void keyDown(int virtualKey, bool withCtrl = false);
     // The menu commands.
     void clearStack();
     void saveStack();

@@ -1,12 +1,13 @@
 #include "ui/Menus.h"
 
 #include <QMenu>
+#include <algorithm>
 
 #include "ui/MainWindow.h"
 
 namespace orvane::ui {
 
-AngleActions BuildMenuBar(QMenuBar* bar, MainWindow* w) {
+AngleActions BuildMenuBar(QMenuBar* bar, MainWindow* w, int width) {
     const auto ctrl = [](Qt::Key key) { return QKeySequence(Qt::CTRL | key); };
     using W = MainWindow;
 
@@ -36,7 +37,24 @@ AngleActions BuildMenuBar(QMenuBar* bar, MainWindow* w) {
     about->addAction(QStringLiteral("&Website"), ctrl(Qt::Key_W), w, &W::openWebSite);
     about->addAction(QStringLiteral("&Feedback"), ctrl(Qt::Key_F), w, &W::openFeedbackPage);
     about->addAction(QStringLiteral("&About"), ctrl(Qt::Key_A), w, &W::showAbout);
+
+    // A bar too narrow for its captions folds the last menus away behind a button.
+    QFont font = bar->font();
+    while (bar->sizeHint().width() > width && font.pointSizeF() > 4) {
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+        bar->setFont(font);
+    }
     return angle;
+}
+
+QAction* MenuCommandFor(const QMenuBar* bar, int virtualKey) {
+    if (virtualKey < 'A' || virtualKey > 'Z') return nullptr;
+    // A letter's virtual-key code is its capital, as is Qt's key.
+    const QKeySequence wanted(Qt::CTRL | static_cast<Qt::Key>(virtualKey));
+    const QList<QAction*> actions = bar->findChildren<QAction*>();
+    const auto found = std::find_if(actions.begin(), actions.end(),
+                                    [&](const QAction* a) { return a->shortcut() == wanted; });
+    return found == actions.end() ? nullptr : *found;
 }
 
 }  // namespace orvane::ui

@@ -13,7 +13,11 @@ struct AngleActions {
     QAction* radians;
 };
 
-// Fills the bar and returns the two entries that carry the angle mode's check marks.
-AngleActions BuildMenuBar(QMenuBar* bar, MainWindow* window);
+// Fills the bar, with a font that shows every menu's caption within the width, and returns the
+// two entries that carry the angle mode's check marks.
+AngleActions BuildMenuBar(QMenuBar* bar, MainWindow* window, int width);
+
+// The entry whose shortcut is Ctrl with the key of this virtual-key code, if any.
+QAction* MenuCommandFor(const QMenuBar* bar, int virtualKey);
 
 }  // namespace orvane::ui

@@ -2,6 +2,7 @@
 
 #include "input/VirtualKeys.h"
 #include "storage/StackFile.h"
+#include "ui/KeyboardLayout.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -28,6 +29,9 @@
 namespace orvane::ui {
 namespace {
 
+// Windows' code of a key event that carries a character sent as Unicode.
+constexpr quint32 kPacket = 0xE7;
+
 #ifdef Q_OS_WIN
 // Windows hands over its own codes, which the key map reads as they come.
 static_assert(vk::Back == VK_BACK && vk::Tab == VK_TAB && vk::Clear == VK_CLEAR &&
@@ -41,7 +45,7 @@ static_assert(vk::Back == VK_BACK && vk::Tab == VK_TAB && vk::Clear == VK_CLEAR 
               vk::Decimal == VK_DECIMAL && vk::Divide == VK_DIVIDE && vk::F1 == VK_F1 &&
               vk::OemPlus == VK_OEM_PLUS && vk::OemComma == VK_OEM_COMMA &&
               vk::OemMinus == VK_OEM_MINUS && vk::OemPeriod == VK_OEM_PERIOD &&
-              vk::Oem2 == VK_OEM_2);
+              vk::Oem2 == VK_OEM_2 && kPacket == VK_PACKET);
 #endif
 
 // Linux evdev key codes (X11 reports them plus 8) of the main keyboard's keys, which name
@@ -83,6 +87,52 @@ bool IsNonLatinLetter(int key) {
     if (key <= 0 || key > 0xFFFF) return false;
     const QChar c(static_cast<char16_t>(key));
     return c.isLetter() && c.script() != QChar::Script_Latin;
+}
+
+// The codes Windows gives the punctuation keys of a Latin layout, wherever the layout puts
+// them; 0 for the rest (a key that types ';' or '§' has a code, but none of ours).
+int FromPunctuation(char32_t c) {
+    switch (c) {
+        case '.':
+            return vk::OemPeriod;
+        case ',':
+            return vk::OemComma;
+        case '-':
+            return vk::OemMinus;
+        case '+':
+        case '=':
+            return vk::OemPlus;
+        case '/':
+            return vk::Oem2;
+        default:
+            return 0;
+    }
+}
+
+// A character's key as Windows codes it in a Latin layout: a letter by its capital, a digit by
+// itself, punctuation as above.
+int FromCharacter(char32_t c) {
+    if (c >= 'a' && c <= 'z') return static_cast<int>(c - 'a') + 'A';
+    if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) return static_cast<int>(c);
+    return FromPunctuation(c);
+}
+
+// A key that types a character in the layout (not Tab, Enter or Escape).
+bool IsCharacterKey(const KeyLevels& levels) { return levels.first > ' ' && levels.first != 0x7F; }
+
+// The main keyboard's digit row, which keeps its place in every layout (AZERTY's types its
+// digits with Shift).
+bool IsDigitRow(quint32 evdev) { return evdev >= 2 && evdev <= 11; }
+
+// A key of the main keyboard by the layout: in a Latin one by the character it types without
+// Shift, or else a punctuation character it types with Shift (AZERTY's "; ." key is the period
+// key); in any other layout by its place, as Windows does.
+int FromLayout(quint32 evdev, const KeyLevels& levels) {
+    if (IsDigitRow(evdev) || !levels.latinLayout || !IsCharacterKey(levels)) {
+        return FromScanCode(evdev, !levels.latinLayout);
+    }
+    if (const int code = FromCharacter(levels.first)) return code;
+    return FromPunctuation(levels.second);
 }
 
 // Keys that Qt names the same on both keyboards: arrows, editing keys, Enter.
@@ -189,24 +239,36 @@ bool CanCreateFilesIn(const QString& directory) {
 }  // namespace
 
 int VirtualKeyFor(const KeyFacts& key, Host host) {
-    // Windows names the key itself; only a synthetic event (a test's, an accessibility tool's)
-    // comes without a code, and then the Qt key is all there is.
-    if (host == Host::Windows && key.nativeVirtualKey != 0) {
-        return static_cast<int>(key.nativeVirtualKey);
+    if (host == Host::Windows) {
+        // Characters sent as Unicode (on-screen keyboards, auto-type, remote desktops) come
+        // as one code for all, with the character beside it.
+        if (key.nativeVirtualKey == kPacket) {
+            return key.text.size() == 1 ? FromCharacter(key.text.front().unicode()) : 0;
+        }
+        // Otherwise the layout has named the key; only a synthetic event (a test's, an
+        // accessibility tool's) comes without a code, and then the Qt key is all there is.
+        if (key.nativeVirtualKey != 0) return static_cast<int>(key.nativeVirtualKey);
     }
-    if (key.qtKey >= Qt::Key_A && key.qtKey <= Qt::Key_Z) return 'A' + (key.qtKey - Qt::Key_A);
     if (key.modifiers.testFlag(Qt::KeypadModifier)) return FromKeypadKey(key.qtKey);
-    // A letter that is not Latin stands for the key's place, as Windows codes it: a Russian
-    // user's R key still resets. Latin layouts (AZERTY, Dvorak) keep the letter they type.
-    if (host == Host::Other && key.nativeScanCode > kX11ScanOffset) {
-        return FromScanCode(key.nativeScanCode - kX11ScanOffset, IsNonLatinLetter(key.qtKey));
-    }
+    const bool hasPlace = host == Host::Other && key.nativeScanCode > kX11ScanOffset;
+    const quint32 evdev = hasPlace ? key.nativeScanCode - kX11ScanOffset : 0;
+    if (hasPlace && key.levels) return FromLayout(evdev, *key.levels);
+    // Without the layout: letters as Qt names them, other keys by their place, a letter that is
+    // not Latin by its place too (a Russian user's R key still resets).
+    if (key.qtKey >= Qt::Key_A && key.qtKey <= Qt::Key_Z) return 'A' + (key.qtKey - Qt::Key_A);
+    if (hasPlace) return FromScanCode(evdev, IsNonLatinLetter(key.qtKey));
     return FromMainKey(key.qtKey);
 }
 
 int VirtualKeyOf(const QKeyEvent& event) {
-    return VirtualKeyFor(
-        {event.key(), event.modifiers(), event.nativeScanCode(), event.nativeVirtualKey()});
+    KeyFacts facts{
+        event.key(),  event.modifiers(), event.nativeScanCode(), event.nativeVirtualKey(),
+        event.text(), std::nullopt};
+    if (kHost == Host::Other && facts.nativeScanCode > kX11ScanOffset &&
+        !facts.modifiers.testFlag(Qt::KeypadModifier)) {
+        facts.levels = LevelsOfKey(facts.nativeScanCode, event.nativeModifiers());
+    }
+    return VirtualKeyFor(facts);
 }
 
 std::filesystem::path FileSystemPath(const QString& path) {

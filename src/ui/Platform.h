@@ -21,15 +21,26 @@ inline constexpr Host kHost = Host::Windows;
 inline constexpr Host kHost = Host::Other;
 #endif
 
+// What the active keyboard layout types on a key: its characters without and with Shift, and
+// whether the layout types Latin letters at all.
+struct KeyLevels {
+    char32_t first = 0;
+    char32_t second = 0;
+    bool latinLayout = true;
+};
+
 // What a key event tells about the key that was pressed.
 struct KeyFacts {
     int qtKey = 0;
     Qt::KeyboardModifiers modifiers;
     quint32 nativeScanCode = 0;
     quint32 nativeVirtualKey = 0;
+    QString text;                     // the characters the event carries
+    std::optional<KeyLevels> levels;  // absent where the layout cannot be asked
 };
 
-// The Windows virtual-key code of the physical key, or 0 when it has none we know.
+// The Windows virtual-key code of the key, as the active layout assigns it (Windows' own rule,
+// also on Linux), or 0 when it has none we know.
 int VirtualKeyFor(const KeyFacts& key, Host host = kHost);
 int VirtualKeyOf(const QKeyEvent& event);
 

@@ -4,10 +4,10 @@
 # clipboard (xclip), and the real stack file beside a copy of the program in a folder whose name
 # is not ASCII, which is also how the state is read back. An .exe runs under wine64, where the
 # same X key events reach the Windows key path.   usage: e2e_test.py PATH/TO/orvane-calc[.exe]
-import os, shutil, sys, tempfile
+import os, shutil, subprocess, sys, tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
-from xsession import Display, Program, wait_for  # noqa: E402
+from xsession import WINE, Display, Program, wait_for  # noqa: E402
 
 TITLE = "Orvane RPN Calculator."
 # X keycodes of the numeric keypad's keys (Num Lock decides what they send), and of the main
@@ -20,6 +20,7 @@ class Calculator:
     def __init__(self, program, folder, layout=None):
         self.display = Display(layout)
         self.stack_file = os.path.join(folder, "StackTemp.stp")
+        self.program, self.save_keys = program, "ctrl+s"
         self.app = Program(self.display, shutil.copy2(program, folder), TITLE, cwd=folder)
 
     def keys(self, names):
@@ -34,7 +35,7 @@ class Calculator:
     # The stack file's bytes after a Save, which its "Saved" box follows. The file stays in place
     # until then: a Load still on its way to a slow program (wine's) must find it.
     def save(self):
-        self.app.save_stack()
+        self.app.save_stack(self.save_keys)
         with open(self.stack_file, "rb") as f:
             return f.read()
 
@@ -84,18 +85,35 @@ def us_keyboard(calc):
     check(calc, "ctrl+v", "1.5E3", [])
     calc.display.clipboard("abc")
     check(calc, "ctrl+v 4", "4", [])  # not a number: the entry line stays as it was
+    if calc.app.wine_prefix:  # sent the Windows way: a virtual key, then characters as Unicode
+        sender = os.path.join(os.path.dirname(calc.program), "send-input.exe")
+        calc.keys("R")
+        subprocess.run([WINE, sender, TITLE, "vk:37", "8.5", "vk:0D"], env=calc.app.env, check=True)
+        assert (state := calc.state()[2]) == ["78.5"], state
     # The title bar's icon: from the PNGs up to 128 px on Linux; wine passes on Windows' small
     # and large icons.
     sizes = calc.display.icon_sizes(calc.app.window)
     assert sizes and (calc.app.wine_prefix or ("128", "128") in sizes), f"title bar icon sizes: {sizes}"
 
 
-def russian_keyboard(calc):  # the letter keys act by their place: S swaps, P is pi, R resets
+def latin_layouts(calc):  # the key that types the point is the period key, wherever it lies
+    for layout, point, other in (("fr", "59", "60"), ("be", "shift+59", "60"),
+                                 ("us -variant dvorak", "26", "60"), ("de", "60", "61")):
+        calc.display.run("setxkbmap", *layout.split(), check=True)
+        calc.keys("ctrl+k 1 " + point + " 5 Return 2 " + other + " 5 Return")
+        assert (state := calc.state()[2]) == ["1.5", "25"], f"{layout}: {state}"
+
+
+def russian_keyboard(calc):  # keys by their place: S swaps, P is pi, R resets, the key marked
+    # "." is the US slash's and does nothing, the US period's place types the point
+    calc.save_keys = "ctrl+39"  # Ctrl with the key of S saves: there is no Latin s to type
     check(calc, "1 Return 2 Return S P", "3.14159265358979", ["2", "1"])
+    check(calc, "1 61 60 5 Return", "", ["1.5"])
+    check(calc, "1 Return 2 Return ctrl+27 ctrl+40", " 0 ", "", ["1", "2"])  # radians, degrees
 
 
 def main(program):
-    for steps, layout in ((us_keyboard, None), (russian_keyboard, "ru,us")):
+    for steps, layout in ((us_keyboard, None), (latin_layouts, None), (russian_keyboard, "ru")):
         with tempfile.TemporaryDirectory(prefix="orvane-e2e-") as root:
             folder = os.path.join(root, "Zürich-数")
             os.mkdir(folder)
@@ -104,7 +122,7 @@ def main(program):
                 steps(calc)
             finally:
                 calc.close()
-    print("e2e: 2 passed, 0 failed")
+    print("e2e: 3 passed, 0 failed")
 
 
 if __name__ == "__main__":

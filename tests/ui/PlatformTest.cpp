@@ -10,23 +10,49 @@
 namespace orvane::ui {
 namespace {
 
-// The key events the end-to-end test cannot send: a keypad whose layout prints a comma, keypad
-// 5 without Num Lock, events without a scan code, letters of other layouts (a Russian R key
-// and the one in the period's place, an AZERTY A in the US Q's place, a German Ö in the US
-// semicolon's), and the Windows path's native key.
-TEST(KeyDerivation, GivesThePhysicalKey) {
-    const Qt::KeyboardModifiers kPad = Qt::KeypadModifier;
-    const std::tuple<int, Qt::KeyboardModifiers, quint32, int> keys[] = {
-        {Qt::Key_Comma, kPad, 91, 110}, {Qt::Key_Clear, kPad, 84, 12},  {Qt::Key_7, {}, 0, 55},
-        {Qt::Key_Period, {}, 0, 190},   {Qt::Key_Enter, {}, 0, 13},     {Qt::Key_F1, {}, 0, 112},
-        {Qt::Key_Plus, kPad, 0, 107},   {0x041A, {}, 27, 82},           {0x042E, {}, 60, 190},
-        {Qt::Key_A, {}, 24, 65},        {Qt::Key_Odiaeresis, {}, 47, 0}};
-    for (auto [qtKey, modifiers, scanCode, virtualKey] : keys) {  // as X11 reports them
-        EXPECT_EQ(VirtualKeyFor({qtKey, modifiers, scanCode, 0}, Host::Other), virtualKey)
-            << qtKey << " scan code " << scanCode;
+// A key as X reports it: its key code, and what the layout types on it when it can be asked.
+KeyFacts Pressed(int qtKey, quint32 scanCode, std::optional<KeyLevels> levels = std::nullopt,
+                 Qt::KeyboardModifiers modifiers = {}) {
+    return {qtKey, modifiers, scanCode, 0, {}, levels};
+}
+
+// Windows' rule for the codes, from what the layout types on a key: in a Latin layout the
+// punctuation keys by their character, on either level, in a Cyrillic one every key by its place
+// (the end-to-end test asks the real X keymaps). Without a layout to ask: letters as Qt names
+// them, other keys by their place or, with no scan code, by Qt's key.
+TEST(KeyDerivation, FollowsTheLayoutAsWindowsAssignsCodes) {
+    const std::pair<KeyFacts, int> keys[] = {
+        {Pressed(Qt::Key_Semicolon, 59, KeyLevels{';', '.'}), 190},  // AZERTY's "; ." key
+        {Pressed(Qt::Key_Colon, 60, KeyLevels{':', '/'}), 191},      // in the US period's place
+        {Pressed(Qt::Key_Exclam, 61, KeyLevels{'!', U'\u00A7'}), 0},
+        {Pressed(Qt::Key_Ampersand, 10, KeyLevels{'&', '1'}), '1'},  // its digit row
+        {Pressed(Qt::Key_Period, 26, KeyLevels{'.', '>'}), 190},     // Dvorak's, in E's place
+        {Pressed(Qt::Key_V, 60, KeyLevels{'v', 'V'}), 'V'},
+        {Pressed(Qt::Key_Period, 61, KeyLevels{'.', ',', false}), 191},
+        {Pressed(0x042E, 60, KeyLevels{U'\u044E', U'\u042E', false}), 190},
+        {Pressed(0x042B, 39, KeyLevels{U'\u044B', U'\u042B', false}), 'S'},
+        {Pressed(Qt::Key_Comma, 91, KeyLevels{}, Qt::KeypadModifier), 110},  // a keypad's comma
+        {Pressed(0x042B, 39), 'S'},                                          // no keymap to ask
+        {Pressed(Qt::Key_A, 24), 'A'},
+        {Pressed(Qt::Key_Odiaeresis, 47), 0},
+        {Pressed(Qt::Key_Period, 0), 190},  // a synthetic event
+    };
+    for (const auto& [key, code] : keys) {
+        EXPECT_EQ(VirtualKeyFor(key, Host::Other), code)
+            << key.qtKey << " at " << key.nativeScanCode;
     }
-    EXPECT_EQ(VirtualKeyFor({Qt::Key_Up, kPad, 80, 104}, Host::Windows), 104);
-    EXPECT_EQ(VirtualKeyFor({Qt::Key_7, {}, 0, 0}, Host::Windows), 55);  // a synthetic event
+}
+
+// On Windows the layout has named the key; a character sent as Unicode comes as VK_PACKET with
+// the character, which names it by the same rule.
+TEST(KeyDerivation, TakesWindowsCodesAndUnicodeCharacters) {
+    const auto packet = [](const char16_t* text) {
+        return VirtualKeyFor({0, {}, 0, 0xE7, QString::fromUtf16(text), {}}, Host::Windows);
+    };
+    EXPECT_EQ(packet(u"8"), '8');
+    EXPECT_EQ(packet(u"."), 190);
+    EXPECT_EQ(packet(u"\u0436"), 0);
+    EXPECT_EQ(VirtualKeyFor({Qt::Key_Up, Qt::KeypadModifier, 80, 104, {}, {}}, Host::Windows), 104);
 }
 
 std::vector<std::string> passedOn;
