@@ -13,9 +13,9 @@ void DisplayBar::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), kWindowColour);
     const QRectF bar = QRectF(rect()).adjusted(2, 2, -2, -2);
     QLinearGradient gradient(bar.topLeft(), bar.bottomLeft());
-    gradient.setColorAt(0, QColor(208, 216, 190));
-    gradient.setColorAt(0.5, QColor(197, 215, 158));
-    gradient.setColorAt(1, QColor(225, 245, 181));
+    gradient.setColorAt(0, kDisplayBarTop);
+    gradient.setColorAt(0.5, kDisplayBarMiddle);
+    gradient.setColorAt(1, kDisplayBarBottom);
     p.setPen(Qt::NoPen);
     p.setBrush(gradient);
     p.drawRoundedRect(bar, 5, 5);

@@ -17,9 +17,8 @@ class KeyCatcher : public QWidget {
     void keyDown(int virtualKey, bool withCtrl);
 
   protected:
-    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    bool focusNextPrevChild(bool) override { return false; }
+    bool focusNextPrevChild(bool) override { return false; }  // Tab comes as a key
 };
 
 }  // namespace orvane::ui

@@ -15,32 +15,11 @@ namespace {
 QRectF FaceOf(const QRect& key) { return QRectF(key).adjusted(1, 1, -1, -1); }
 constexpr qreal kCaptionPadding = 3;
 
-struct Shades {
-    QColor top, bottom, text;
-};
-
-Shades ShadesOf(KeyColour colour) {
-    switch (colour) {
-        case KeyColour::LightGrey:
-            return {{229, 229, 229}, {210, 210, 210}, {40, 40, 40}};
-        case KeyColour::Red:
-            return {{180, 44, 44}, {164, 37, 37}, Qt::white};
-        case KeyColour::Orange:
-            return {{247, 132, 37}, {226, 119, 30}, Qt::white};
-        case KeyColour::Brown:
-            return {{118, 101, 92}, {106, 90, 81}, Qt::white};
-        case KeyColour::DarkGrey:
-            break;
-    }
-    return {{90, 96, 99}, {80, 85, 88}, Qt::white};
-}
-
 }  // namespace
 
 KeypadButton::KeypadButton(const KeypadKey& key, QWidget* parent)
     : QAbstractButton(parent), key_(key) {
     setGeometry(KeyRect(key.row, key.column, key.wide));
-    setFocusPolicy(Qt::NoFocus);
     const QString tooltip = QString::fromUtf8(key.tooltip.data(), qsizetype(key.tooltip.size()));
     setToolTip(tooltip);
     setAccessibleName(tooltip);
@@ -61,7 +40,7 @@ void KeypadButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(rect(), kWindowColour);
-    const Shades shades = ShadesOf(key_.colour);
+    const KeyShades shades = ShadesOf(key_.colour);
     const QRectF face = FaceOf(rect());
     QLinearGradient gradient(face.topLeft(), face.bottomLeft());
     gradient.setColorAt(0, shades.top);
@@ -70,7 +49,7 @@ void KeypadButton::paintEvent(QPaintEvent*) {
     p.setBrush(gradient);
     p.drawRoundedRect(face.adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
     p.setFont(captionFont());
-    p.setPen(shades.text);
+    p.setPen(shades.caption);
     p.drawText(face, Qt::AlignCenter, text());
 }
 

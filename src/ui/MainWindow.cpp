@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDebug>
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -23,11 +25,8 @@
 namespace orvane::ui {
 namespace {
 
-#ifndef ORVANE_SITE_URL
-#define ORVANE_SITE_URL "https://orvane.example"  // the build sets it (CMake cache ORVANE_SITE_URL)
-#endif
-constexpr auto kWebSite = ORVANE_SITE_URL;
-constexpr int kRowHeight = 13;  // eleven rows fill the listing
+constexpr auto kWebSite = ORVANE_SITE_URL;  // set by the build, from CMake's cache
+constexpr int kRowHeight = 13;              // eleven rows fill the listing
 // The entry line shows the end of a long text; laying out a pasted megabyte would stall.
 constexpr std::size_t kShownEntryChars = 64;
 
@@ -60,6 +59,50 @@ QLabel* IndicatorLabel(QWidget* panel, const QRect& place, const char* tip, cons
 }
 
 QString FromStd(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+// Why the stack file was not saved or loaded: the user is told nothing, as before; whoever
+// looks at the program's output is told this.
+const char* Reason(SaveStatus status) {
+    switch (status) {
+        case SaveStatus::Saved:
+            break;
+        case SaveStatus::CannotCreate:
+            return "cannot create a new file beside it";
+        case SaveStatus::CannotWrite:
+            return "cannot write the new file";
+        case SaveStatus::NotOnDisk:
+            return "cannot put the new file on the disk";
+        case SaveStatus::CannotReplace:
+            return "cannot put the new file in its place";
+    }
+    return "saved";
+}
+
+const char* Reason(LoadStatus status) {
+    switch (status) {
+        case LoadStatus::Loaded:
+            break;
+        case LoadStatus::CannotOpen:
+            return "no file, or no access to it";
+        case LoadStatus::TooLarge:
+            return "far larger than any saved stack";
+        case LoadStatus::CannotRead:
+            return "cannot read it";
+        case LoadStatus::EndsEarly:
+            return "a line is missing";
+        case LoadStatus::BadCount:
+            return "its count is no whole number of 0 or more";
+        case LoadStatus::BadValue:
+            return "a value is no number a stack can hold";
+    }
+    return "loaded";
+}
+
+void Tell(const char* what, const std::filesystem::path& file, const char* reason) {
+    qWarning().noquote() << what
+                         << QDir::toNativeSeparators(QString::fromStdU16String(file.u16string()))
+                         << "-" << reason;
+}
 
 }  // namespace
 
@@ -104,7 +147,6 @@ void MainWindow::buildControls(QWidget* client) {
     listing_->setFrameStyle(QFrame::Box | QFrame::Plain);
     listing_->setLineWidth(1);
     listing_->setUniformItemSizes(true);
-    listing_->setFocusPolicy(Qt::NoFocus);
     listing_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     listing_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Colour(listing_, QPalette::Base, kListingBack);
@@ -140,12 +182,12 @@ void MainWindow::buildControls(QWidget* client) {
     entryLine_->setTextFormat(Qt::PlainText);
     Colour(entryLine_, QPalette::WindowText, kEntryText);
 
-    for (QWidget* clickable :
-         {client, static_cast<QWidget*>(entryLine_), listing_->viewport(),
-          static_cast<QWidget*>(displayBar), indicatorPanel, static_cast<QWidget*>(countLabel_),
-          static_cast<QWidget*>(angleLabel_)}) {
-        clickable->installEventFilter(this);
+    // The key catcher is the one widget that takes the keyboard focus, so no click, menu or box
+    // can move it elsewhere: Qt gives it back to the catcher whenever the window is active again.
+    for (QWidget* widget : client->findChildren<QWidget*>()) {
+        if (widget != keyCatcher_) widget->setFocusPolicy(Qt::NoFocus);
     }
+    keyCatcher_->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::setUpStartState() {
@@ -153,13 +195,9 @@ void MainWindow::setUpStartState() {
     Colour(centralWidget(), QPalette::Window, kWindowColour);
     useRadians();  // also the first redraw
     setFixedSize(sizeHint());
-    focusKeyCatcher();
 }
 
-void MainWindow::pressKey(int index) {
-    showOutcome(PressKey(calc_, static_cast<Key>(index)));
-    focusKeyCatcher();
-}
+void MainWindow::pressKey(int index) { showOutcome(PressKey(calc_, static_cast<Key>(index))); }
 
 void MainWindow::keyDown(int virtualKey, bool withCtrl) {
     // Qt matches a shortcut by the letter typed, and a layout without Latin letters types none:
@@ -169,21 +207,26 @@ void MainWindow::keyDown(int virtualKey, bool withCtrl) {
         return;
     }
     showOutcome(KeyDown(calc_, virtualKey));
-    focusKeyCatcher();
 }
 
 void MainWindow::clearStack() { pressKey(IndexOf(Key::Reset)); }
 
 void MainWindow::saveStack() {
     const auto file = stackFile_.forSave();
-    if (!file || SaveStack(calc_, *file) != SaveStatus::Saved) return;
+    const SaveStatus saved = file ? SaveStack(calc_, *file) : SaveStatus::CannotCreate;
+    if (saved != SaveStatus::Saved) {
+        Tell("Not saved:", file.value_or(stackFile_.forLoad()), Reason(saved));
+        return;
+    }
     showNotice_({QMessageBox::Information, QStringLiteral("Saved"),
                  QStringLiteral("Stack information has been saved.")});
-    focusKeyCatcher();
 }
 
 void MainWindow::loadStack() {
-    LoadStack(calc_, stackFile_.forLoad());  // silent: what was read is shown either way
+    const std::filesystem::path file = stackFile_.forLoad();
+    if (const LoadStatus loaded = LoadStack(calc_, file); loaded != LoadStatus::Loaded) {
+        Tell("Not loaded:", file, Reason(loaded));  // what was read is shown either way
+    }
     redraw();
 }
 
@@ -222,12 +265,6 @@ void MainWindow::showAbout() {
                  JoinLines({QStringLiteral("Orvane Calc"),
                             QStringLiteral("RPN Calculator (Reverse Polish Notation)"),
                             QStringLiteral("Made by the Orvane Calc developers")})});
-    focusKeyCatcher();
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonRelease) focusKeyCatcher();
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::showOutcome(Outcome outcome) {
@@ -259,10 +296,7 @@ void MainWindow::redraw() {
     }
     const bool degrees = calc_.angle() == AngleMode::Degrees;
     angleLabel_->setText(degrees ? QStringLiteral("Deg") : QStringLiteral("Rad"));
-    if (angle_.degrees) {
-        angle_.degrees->setChecked(degrees);
-        angle_.radians->setChecked(!degrees);
-    }
+    if (angle_.degrees) (degrees ? angle_.degrees : angle_.radians)->setChecked(true);
     // A longer pasted text shows its sign and its end, never a clipped first glyph.
     const std::string_view entry = calc_.entry();
     const std::size_t sign = entry.starts_with('-') ? 1 : 0;
@@ -273,7 +307,5 @@ void MainWindow::redraw() {
                          entryLine_->fontMetrics(), entryLine_->contentsRect().width());
     if (entryLine_->text() != shown) entryLine_->setText(shown);
 }
-
-void MainWindow::focusKeyCatcher() { keyCatcher_->setFocus(Qt::OtherFocusReason); }
 
 }  // namespace orvane::ui

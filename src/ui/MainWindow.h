@@ -55,15 +55,11 @@ class MainWindow : public QMainWindow {
     void openFeedbackPage();
     void showAbout();
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     void buildControls(QWidget* client);
     void setUpStartState();
     void showOutcome(Outcome outcome);
     void redraw();
-    void focusKeyCatcher();
 
     std::function<void(const Notice&)> showNotice_;
     std::function<bool(const QUrl&)> openPage_;

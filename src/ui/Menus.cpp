@@ -1,5 +1,6 @@
 #include "ui/Menus.h"
 
+#include <QActionGroup>
 #include <QMenu>
 #include <algorithm>
 
@@ -30,8 +31,11 @@ AngleActions BuildMenuBar(QMenuBar* bar, MainWindow* w, int width) {
         settings->addAction(QStringLiteral("&Radians"), ctrl(Qt::Key_R), w, &W::useRadians)};
     angle.degrees->setObjectName(QStringLiteral("degrees"));
     angle.radians->setObjectName(QStringLiteral("radians"));
-    angle.degrees->setCheckable(true);
-    angle.radians->setCheckable(true);
+    auto* exclusive = new QActionGroup(settings);
+    for (QAction* mode : {angle.degrees, angle.radians}) {
+        mode->setCheckable(true);
+        exclusive->addAction(mode);
+    }
 
     QMenu* about = bar->addMenu(QStringLiteral("&About..."));
     about->addAction(QStringLiteral("&Website"), ctrl(Qt::Key_W), w, &W::openWebSite);

@@ -56,8 +56,8 @@ QString ProgramDirectory();
 // Load first needs it and kept from then on, so that Load reads where Save writes.
 class StackFilePlace {
   public:
-    // Always this file (implicit: a file's path names a place).
-    StackFilePlace(const QString& file);
+    // Always this file.
+    explicit StackFilePlace(const QString& file);
     StackFilePlace(QString programDirectory, QString appDataDirectory);
 
     // Where Save writes; creates the folder the file goes in when it is missing, and gives
