@@ -14,13 +14,13 @@ for s in "${sizes[@]}"; do
   rsvg-convert -w "$s" -h "$s" resources/orvane-calc.svg -o "$dir/orvane-calc.png"
 done
 
-# icotool -c writes a PNG in as few bits as hold it, and can only add bits: an image with
-# partial transparency becomes 32-bit, one of 16 colours or fewer (transparent pixels count as
-# black) and no partial transparency 4-bit. So ImageMagick first cuts the alpha in two (128 and
-# up is opaque, as icotool's mask has it) for the 4- and 24-bit images; that also blacks out
-# every pixel under the mask, which Windows would otherwise XOR onto the background (icotool
-# blacks out only those of alpha 0). The 4-bit image is then reduced to 16 colours, undithered:
-# at 16 px a dither is noise.
+# icotool -c writes a PNG in as few bits as hold it and can only add bits (-b before each file):
+# an image with partial transparency becomes 32-bit, one without it and of 16 colours or fewer
+# (transparent pixels count as black) 4-bit. So ImageMagick first cuts the alpha in two for the
+# 4- and 24-bit images (128 and up is opaque, as in icotool's mask): every pixel under the mask
+# then has alpha 0, which icotool writes black, where one of alpha 1 to 127 would keep a colour
+# that Windows XORs onto the background. The 4-bit image is then reduced to 16 colours,
+# undithered: at 16 px a dither is noise.
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 images=()
