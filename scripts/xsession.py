@@ -69,7 +69,9 @@ class Watch:
         self.x.xfixes_query_version()
         self.x.xfixes_select_selection_input(self.root, self.x.intern_atom("CLIPBOARD"),
                                              xfixes.XFixesSetSelectionOwnerNotifyMask)
-        self.x.xinput_query_version()
+        # As a client of XInput 2.2: since 2.1 raw events come during another client's grab too.
+        xinput.XIQueryVersion(display=self.x.display, major_version=2, minor_version=2,
+                              opcode=self.x.display.get_extension_major(xinput.extname))
         self.root.xinput_select_events([(xinput.AllMasterDevices,
                                          xinput.RawKeyPressMask | xinput.RawKeyReleaseMask)])
         self.utf8 = self.x.intern_atom("UTF8_STRING")
