@@ -65,7 +65,7 @@ check appstream appstreamcli validate --no-net "$tree"/usr/share/metainfo/*.meta
 check appstream-tree appstreamcli validate-tree --no-net "$tree"
 check desktop-entry prints_nothing desktop-file-validate "$tree"/usr/share/applications/orvane-calc.desktop
 check manual-page man_page "$tree"/usr/share/man/man1/orvane-calc.1.gz
-check windows-icon python3 scripts/check-ico.py resources/orvane-calc.ico
+check windows-icon scripts/check-ico.sh resources/orvane-calc.ico
 if [ "$(id -u)" -eq 0 ]; then
   check installed-program python3 scripts/check_deb.py "$deb"
 else

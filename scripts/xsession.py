@@ -1,20 +1,31 @@
 """The project's own X session for tests and measurements: an Xvfb of its own (it picks a free
 display and says which through -displayfd), programs started on it natively or under wine64, and
 xdotool, xclip and xprop to drive and read them. No fixed display numbers; waits are for a state,
-never a sleep of a guessed length."""
+never a sleep of a guessed length: a state is checked again each time the X server tells of a
+change (python3-xlib), never on a timer."""
+import atexit
 import os
 import re
+import select
 import shutil
 import subprocess
 import sys
 import tempfile
 import time
 
+try:
+    from Xlib import X, error as xerror, display as xdisplay
+except ImportError:  # a Python of its own (pyenv) first on the PATH does not see Debian's
+    sys.path.append("/usr/lib/python3/dist-packages")
+    from Xlib import X, error as xerror, display as xdisplay
+from Xlib.ext import xfixes, xinput
+
 TIMEOUT = 15  # seconds to wait for a state to come about; nothing asserts a duration
 WINE = shutil.which("wine64") or "/usr/lib/wine/wine64"
 WINESERVER = shutil.which("wineserver") or "/usr/lib/wine/wineserver"
 # No dialog that waits for a person: no Mono or Gecko offers, no debug chatter.
 WINE_ENV = {"WINEDEBUG": "-all", "WINEDLLOVERRIDES": "mscoree,mshtml="}
+OPEN = []  # the displays open: their changes wake every wait
 
 
 def end_wineserver(env):
@@ -24,13 +35,72 @@ def end_wineserver(env):
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
 
-def wait_for(probe, what, timeout=TIMEOUT):
+def wait_for(probe, what, timeout=TIMEOUT, ready=()):
+    """Returns probe()'s first true value. It is tried now, then each time an open display
+    reports a change (see Watch) or a file of ready (a process's pidfd) can be read."""
     deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
+    while True:
+        for display in OPEN:
+            display.watch.drain()
         if found := probe():
             return found
-        time.sleep(0.005)
-    raise AssertionError("gave up waiting for " + what)
+        if any(display.watch.x.pending_events() for display in OPEN):
+            continue  # read while probing: not to be waited for again
+        left = deadline - time.monotonic()
+        if left <= 0:
+            raise AssertionError("gave up waiting for " + what)
+        select.select([display.watch.x for display in OPEN] + list(ready), [], [], left)
+
+
+class Watch:
+    """A connection of the session's own to which the X server reports every change a wait is
+    for: a top-level window created, shown, hidden, destroyed or renamed; a new owner of the
+    clipboard (XFixes); a key pressed or released, which a lock state follows (XInput 2's raw
+    events reach the root whatever window has the focus). It also keeps the server from
+    resetting between other clients."""
+
+    def __init__(self, name):
+        self.x = xdisplay.Display(name)
+        self.x.set_error_handler(self.told)
+        self.root = self.x.screen().root
+        self.root.change_attributes(event_mask=X.SubstructureNotifyMask)
+        for window in self.root.query_tree().children:
+            window.change_attributes(event_mask=X.PropertyChangeMask)
+        self.x.xfixes_query_version()
+        self.x.xfixes_select_selection_input(self.root, self.x.intern_atom("CLIPBOARD"),
+                                             xfixes.XFixesSetSelectionOwnerNotifyMask)
+        # As a client of XInput 2.2: since 2.1 raw events come during another client's grab too.
+        xinput.XIQueryVersion(display=self.x.display, major_version=2, minor_version=2,
+                              opcode=self.x.display.get_extension_major(xinput.extname))
+        self.root.xinput_select_events([(xinput.AllMasterDevices,
+                                         xinput.RawKeyPressMask | xinput.RawKeyReleaseMask)])
+        self.utf8 = self.x.intern_atom("UTF8_STRING")
+        self.net_wm_name = self.x.intern_atom("_NET_WM_NAME")
+        self.x.sync()
+
+    @staticmethod
+    def told(error, request):  # a fault of a request without a reply
+        if not isinstance(error, xerror.BadWindow):  # a window gone before it was watched
+            print(f"xsession: {error}", file=sys.stderr)
+
+    def drain(self):  # reads what was reported; a new window's renames are reported too
+        while self.x.pending_events():
+            event = self.x.next_event()
+            if event.type == X.CreateNotify and event.parent == self.root:
+                event.window.change_attributes(event_mask=X.PropertyChangeMask)
+
+    def shown(self):  # (id, title) of each top-level window shown
+        for window in self.root.query_tree().children:
+            try:
+                if window.get_attributes().map_state == X.IsViewable:
+                    title = (window.get_full_text_property(self.net_wm_name, self.utf8)
+                             or window.get_wm_name() or "")
+                    yield str(window.id), title
+            except xerror.XError:  # gone meanwhile
+                pass
+
+    def close(self):
+        self.x.close()
 
 
 class Display:
@@ -47,6 +117,8 @@ class Display:
         self.env.pop("QT_QPA_PLATFORM", None)
         if layout:
             self.run("setxkbmap", "-layout", layout, check=True)
+        self.watch = Watch(self.env["DISPLAY"])
+        OPEN.append(self)
 
     def run(self, *command, check=False):
         done = subprocess.run(command, env=self.env, capture_output=True, timeout=TIMEOUT, text=True)
@@ -54,9 +126,8 @@ class Display:
             raise AssertionError(f"{command}: {done.stderr}")
         return done.stdout
 
-    def find(self, title):
-        found = self.run("xdotool", "search", "--onlyvisible", "--name", "^" + re.escape(title) + "$")
-        return found.split()[0] if found else None
+    def find(self, title):  # a window shown with this title, or None
+        return next((window for window, name in self.watch.shown() if name == title), None)
 
     def focus(self, window):  # no window manager gives it
         self.run("xdotool", "windowfocus", "--sync", window)
@@ -77,6 +148,9 @@ class Display:
         return re.findall(r"Icon \((\d+) x (\d+)\)", out)
 
     def close(self):
+        if self in OPEN:
+            OPEN.remove(self)
+            self.watch.close()
         self.xvfb.kill()
         self.xvfb.wait()
 
@@ -94,36 +168,26 @@ class Program:
             env.update(WINE_ENV, WINEPREFIX=self.wine_prefix)
             command = [WINE, path]
         self.env = env
-        # Xvfb now and then refuses a new client's connection (seen about once in thirty
-        # starts, with its log silent): a program that says so is started again.
-        for attempt in range(3):
-            self.started = time.monotonic()
-            self.log = tempfile.TemporaryFile()  # what the program says, told if it fails
-            self.process = subprocess.Popen(command, cwd=cwd, env=env, stdout=subprocess.DEVNULL,
-                                            stderr=self.log)
-            try:
-                self.window = wait_for(lambda: self.process.poll() is not None or display.find(title),
-                                       title, timeout=60 if self.wine_prefix else TIMEOUT)
-            except AssertionError:
-                # Seen once under wine in a loaded CI run: no window at all. Say what the display
-                # showed, end that wineserver and start once more.
-                shown = display.run("xdotool", "search", "--name", ".").split()
-                names = [display.run("xdotool", "getwindowname", w).strip() for w in shown]
-                print(f"xsession: no window '{title}' from {path}; the display shows {names}",
-                      file=sys.stderr)
-                self.process.kill()
-                self.process.wait()
-                if not self.wine_prefix or attempt == 2:
-                    raise
-                end_wineserver(env)
-                continue
-            self.startup_s = time.monotonic() - self.started
-            if self.process.poll() is None:
-                break
-            self.log.seek(0)
-            said = self.log.read().decode(errors="replace")
-            if attempt == 2 or "could not connect to display" not in said:
-                raise AssertionError(f"{path} exited with {self.process.returncode}: {said[-2000:]}")
+        # Started once. Starts were once retried as Xvfb "refused" a program now and then: a
+        # server that resets when its last client leaves (xdotool's, polling) closes every
+        # client connected just then. -noreset and the watch's own connection rule that out.
+        self.started = time.monotonic()
+        self.log = tempfile.TemporaryFile()  # what the program says, told if it fails
+        self.process = subprocess.Popen(command, cwd=cwd, env=env, stdout=subprocess.DEVNULL,
+                                        stderr=self.log)
+        ended = os.pidfd_open(self.process.pid)
+        try:
+            self.window = wait_for(lambda: self.process.poll() is not None or display.find(title),
+                                   f"a window '{title}' from {path}", ready=(ended,),
+                                   timeout=60 if self.wine_prefix else TIMEOUT)
+        except AssertionError as no_window:
+            shown = [name for _, name in display.watch.shown()]
+            raise self._failure(f"{no_window}; the display shows {shown}") from None
+        finally:
+            os.close(ended)
+        self.startup_s = time.monotonic() - self.started
+        if self.process.poll() is not None:
+            raise self._failure(f"{path} exited with {self.process.returncode}")
         display.focus(self.window)
 
     def save_stack(self, keys="ctrl+s"):  # the calculator's Save, then Enter on its "Saved" box
@@ -151,6 +215,12 @@ class Program:
         except OSError:
             return False
 
+    def _failure(self, why):  # ends the program (and its wineserver) and tells what it said
+        self.close()
+        self.log.seek(0)
+        said = self.log.read().decode(errors="replace")[-2000:]
+        return AssertionError(f"{why}; it said: {said}" if said else why)
+
     def close(self):
         self.process.terminate()  # runuser passes it on to the program
         try:
@@ -162,6 +232,12 @@ class Program:
             end_wineserver(self.env)
             if self.own_prefix:
                 shutil.rmtree(self.wine_prefix, ignore_errors=True)
+
+
+@atexit.register
+def close_all():  # an Xvfb outlives a test that failed before its own close
+    for display in list(OPEN):
+        display.close()
 
 
 def main(command):
