@@ -11,9 +11,8 @@ import sys
 import tempfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from xsession import Display, Program  # noqa: E402
+from xsession import CALCULATOR_TITLE as TITLE, Display, Program  # noqa: E402
 
-TITLE = "Orvane RPN Calculator."
 
 
 def check(display, home):

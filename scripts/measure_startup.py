@@ -7,7 +7,7 @@ import statistics
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from xsession import Display, Program  # noqa: E402
+from xsession import CALCULATOR_TITLE, Display, Program  # noqa: E402
 
 
 def main(calculator, bare, runs):
@@ -15,7 +15,7 @@ def main(calculator, bare, runs):
     figures = {calculator: ([], []), bare: ([], [])}
     try:
         for _ in range(runs):
-            for path, title, keys in ((calculator, "Orvane RPN Calculator.", "1 Return 2 KP_Add"),
+            for path, title, keys in ((calculator, CALCULATOR_TITLE, "1 Return 2 KP_Add"),
                                       (bare, "Bare Qt window", "")):
                 program = Program(display, path, title)
                 try:

@@ -7,13 +7,13 @@ import sys
 import os
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from xsession import Display, Program, wait_for  # noqa: E402
+from xsession import CALCULATOR_TITLE, Display, Program, wait_for  # noqa: E402
 
 
 def main(program, out):
     display = Display()
     try:
-        calc = Program(display, program, "Orvane RPN Calculator.")
+        calc = Program(display, program, CALCULATOR_TITLE)
         try:
             display.keys("1 2 3 4 5 6 7 period 2 5 Return 2 Return 3 KP_Divide 7 period 5")
             # the last key drawn: Copy's clipboard comes after it in the same event queue

@@ -21,6 +21,8 @@ except ImportError:  # a Python of its own (pyenv) first on the PATH does not se
 from Xlib.ext import xfixes, xinput
 
 TIMEOUT = 15  # seconds to wait for a state to come about; nothing asserts a duration
+# The calculator's window title, by which the tests and tools find it.
+CALCULATOR_TITLE = "Orvane RPN Calculator."
 WINE = shutil.which("wine64") or "/usr/lib/wine/wine64"
 WINESERVER = shutil.which("wineserver") or "/usr/lib/wine/wineserver"
 # No dialog that waits for a person: no Mono or Gecko offers, no debug chatter.

@@ -7,9 +7,8 @@
 import os, shutil, subprocess, sys, tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
-from xsession import WINE, Display, Program, wait_for  # noqa: E402
+from xsession import CALCULATOR_TITLE as TITLE, WINE, Display, Program, wait_for  # noqa: E402
 
-TITLE = "Orvane RPN Calculator."
 # X keycodes of the numeric keypad's keys (Num Lock decides what they send), and of the main
 # keyboard's R, P and S, whatever letters the layout prints on them.
 KEYCODES = dict(zip("kp0 kp1 kp2 kp3 kp4 kp5 kp6 kp7 kp8 kp9 kpdot R P S".split(),

@@ -6,7 +6,8 @@
 import glob, os, shutil, subprocess, sys, tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
-from xsession import WINE, WINE_ENV, WINESERVER, Display, Program, end_wineserver  # noqa: E402
+from xsession import (CALCULATOR_TITLE, WINE, WINE_ENV, WINESERVER, Display, Program,  # noqa: E402
+                      end_wineserver)
 
 
 def main(installer):
@@ -26,7 +27,7 @@ def main(installer):
         links = glob.glob(os.path.join(prefix, "drive_c", "**", "Orvane Calc.lnk"), recursive=True)
         assert any("Start Menu" in link for link in links), f"no Start-menu entry: {links}"
 
-        calc = Program(display, program, "Orvane RPN Calculator.", wine_prefix=prefix)
+        calc = Program(display, program, CALCULATOR_TITLE, wine_prefix=prefix)
         try:
             display.keys("4 2 Return")
             calc.save_stack()
