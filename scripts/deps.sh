@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs with apt-get what building and testing need and is not there yet (Debian 12).
-# usage: deps.sh [ui] [e2e] [blackbox] [fuzz] [lint] [icons] [package] [windows]
+# usage: deps.sh [ui] [e2e] [blackbox] [fuzz] [lint] [icons] [package] [windows] [arm64]
 set -euo pipefail
 # icoutils: every test build checks the Windows icon with icotool
 packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev libboost-dev icoutils)
@@ -16,6 +16,7 @@ for part in "$@"; do
     windows) packages+=(g++-mingw-w64-x86-64-posix wine64 googletest nsis fonts-wine xvfb xdotool
                         xclip x11-utils python3 python3-xlib qt6-base-dev qt6-base-dev-tools dpkg-dev ninja-build
                         patch zip unzip) ;;
+    arm64) packages+=(g++-aarch64-linux-gnu qemu-user googletest python3) ;;
     *) echo "deps.sh: unknown part '$part'" >&2; exit 2 ;;
   esac
 done

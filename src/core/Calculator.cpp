@@ -105,8 +105,12 @@ void Calculator::replaceTopText(std::string_view text) {
 }
 
 void Calculator::replaceAll(std::vector<StackText> values) {
-    stack_.assign(1, StackText{});
-    stack_.insert(stack_.end(), values.begin(), values.end());
+    // The old stack and its copy are freed first and the values moved in, not copied: a load of
+    // a million values holds two stacks at a time, not four.
+    stack_ = std::vector<StackText>(1);
+    undo_ = std::vector<StackText>(1);
+    values.insert(values.begin(), StackText{});
+    stack_ = std::move(values);
     undo_ = stack_;
 }
 

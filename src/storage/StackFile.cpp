@@ -1,6 +1,8 @@
 #include "storage/StackFile.h"
 
+#include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
@@ -33,9 +35,6 @@ namespace orvane {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
-// A stack of 9999 values takes about 250 KB. A file far larger than any saved state is not
-// ours, and loading millions of values from it would only tie up memory.
-constexpr std::uintmax_t kMaxFileBytes = 16u << 20;
 
 // Numbers in print form: a space where a plus sign would stand, the digits, a trailing space.
 std::string PrintForm(std::size_t n) {
@@ -61,13 +60,14 @@ class FieldReader {
     std::size_t pos_ = 0;
 };
 
-// The count: a whole number of 0 or more, written with digits only.
+// The count: a whole number from 0 to kMaxFileValues, written with digits only (leading zeros
+// too, up to 15 digits).
 std::optional<std::size_t> ParseCount(std::string_view field) {
-    if (field.empty() || field.size() > 15) return std::nullopt;
     std::size_t n = 0;
-    for (char c : field) {
-        if (c < '0' || c > '9') return std::nullopt;
-        n = n * 10 + static_cast<std::size_t>(c - '0');
+    const auto [end, ec] = std::from_chars(field.data(), field.data() + field.size(), n);
+    if (ec != std::errc{} || end != field.data() + field.size() || field.size() > 15 ||
+        n > kMaxFileValues) {
+        return std::nullopt;
     }
     return n;
 }
@@ -195,8 +195,10 @@ StackFileContent ParseStackFile(std::string_view text) {
     const auto count = ParseCount(*countField);
     if (!count) return fail(LoadStatus::BadCount);
 
-    // Grown as values are read, never reserved from the count: the count is only a claim.
+    // Reserved for the count only as far as the bytes could back it (a value and its line end
+    // take two at least): the count is only a claim.
     std::vector<StackText> values;
+    values.reserve(std::min(*count, text.size() / 2 + 1));
     for (std::size_t i = 0; i < *count; ++i) {
         const auto field = reader.next();
         if (!field) return fail(LoadStatus::EndsEarly);

@@ -1,6 +1,7 @@
 // The stack file: angle mode, entry text and every stack value as CR LF text lines.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -13,6 +14,13 @@ namespace orvane {
 
 inline constexpr const char* kStackFileName = "StackTemp.stp";
 
+// What one load takes at most, so that the largest file keeps the program's memory near 100 MB
+// (its text, the stack and the undo copy). A million values is a hundred times what the keys
+// can push; a Save of them, each of the longest text, with an entry of up to a million
+// characters, writes a file within the size bound. A larger file fails as a bad one does.
+inline constexpr std::size_t kMaxFileValues = 1'000'000;
+inline constexpr std::uintmax_t kMaxFileBytes = 24u << 20;
+
 enum class SaveStatus {
     Saved,
     CannotCreate,   // no new file beside the old one (no folder, no rights)
@@ -24,10 +32,10 @@ enum class SaveStatus {
 enum class LoadStatus {
     Loaded,
     CannotOpen,  // no file, or no access
-    TooLarge,    // far larger than any saved state
+    TooLarge,    // more than kMaxFileBytes
     CannotRead,
     EndsEarly,  // a line is missing
-    BadCount,   // the count is no whole number of 0 or more
+    BadCount,   // the count is no whole number from 0 to kMaxFileValues
     BadValue,   // a value line is no number a stack can hold
 };
 

@@ -56,7 +56,7 @@ TEST_F(StackFileTest, SavesTheStateByteForByteAndLoadsItBack) {
     EXPECT_EQ(loaded.entry(), "12");
     EXPECT_EQ(loaded.undoValues(), Texts({"2", "3.5"}));    // Undo gives the loaded stack
     write("0\n \t1e3 \n000000000000002\n  1.50\n-0\n4\n");  // loose lines; a 15-digit count
-    fs::resize_file(file_, 16u << 20);                      // the largest file that is read
+    fs::resize_file(file_, kMaxFileBytes);                  // the largest file that is read
     ASSERT_EQ(LoadStack(loaded, file_), LoadStatus::Loaded);
     EXPECT_EQ(loaded.angle(), AngleMode::Degrees);
     EXPECT_EQ(loaded.values(), Texts({"1.5", "0"}));
@@ -66,20 +66,25 @@ TEST_F(StackFileTest, SavesTheStateByteForByteAndLoadsItBack) {
         ASSERT_EQ(LoadStack(loaded, file_), LoadStatus::Loaded);
         EXPECT_EQ(loaded.angle(), angle);
     }
-    std::string many = " 1 \r\n\r\n 10001 \r\n";  // more than 9999 values load whole, as saved
-    for (int i = 0; i < 10001; ++i) many += "1\r\n";
+    // More than 9999 values load whole, up to the largest state a load takes: a million values,
+    // each of the longest text, and a typed entry. A Save gives the same bytes back.
+    std::string many = " 1 \r\n12345678901234567890123\r\n 1000000 \r\n";
+    for (long long i = 0; i < 1'000'000; ++i)
+        many += "-1." + std::to_string(1'000'000'000'000 + i) + "7E-300\r\n";
     write(many);
     ASSERT_EQ(LoadStack(loaded, file_), LoadStatus::Loaded);
+    ASSERT_EQ(SaveStack(loaded, file_), SaveStatus::Saved);
+    EXPECT_TRUE(read() == many + " in 1");    // not EXPECT_EQ: no 24 MB diff in the log
     EXPECT_TRUE(ops::Add(loaded).stackFull);  // and an operation keeps its operands
-    EXPECT_EQ(loaded.count(), 10001u);
+    EXPECT_EQ(loaded.count(), 1'000'000u);
     ASSERT_EQ(SaveStack(Calculator(), file_), SaveStatus::Saved);
     EXPECT_EQ(read(), " 1 \r\n\r\n 0 \r\n in 1");
     std::ofstream(dir_ / "plain") << "";  // a file made as any program makes one
     EXPECT_EQ(fs::status(file_).permissions(), fs::status(dir_ / "plain").permissions());
 }
 
-// Each file of unloadable/, in a folder named after the reason it fails, and one far larger
-// than any saved state: a failed load applies what it read before the failure (the angle mode
+// Each file of unloadable/, in a folder named after the reason it fails, and one a byte larger
+// than a load takes: a failed load applies what it read before the failure (the angle mode
 // and the entry), but never part of the stack.
 TEST_F(StackFileTest, AFailedLoadKeepsTheStackAndItsUndoCopy) {
     const std::map<fs::path, LoadStatus> reasons{{"too-large", LoadStatus::TooLarge},
@@ -88,7 +93,7 @@ TEST_F(StackFileTest, AFailedLoadKeepsTheStackAndItsUndoCopy) {
                                                  {"bad-value", LoadStatus::BadValue}};
     std::vector<fs::path> files{dir_ / "too-large", dir_ / "bad-count"};
     std::ofstream(files[0]) << " 0 \r\n\r\n 6000000 \r\n";
-    fs::resize_file(files[0], (16u << 20) + 1);
+    fs::resize_file(files[0], kMaxFileBytes + 1);
     std::ofstream(files[1]) << " 0 \r\n12\r\n x \r\n";
     for (const auto& f : fs::recursive_directory_iterator(fs::path(ORVANE_UNLOADABLE))) {
         if (f.is_regular_file()) files.push_back(f);
