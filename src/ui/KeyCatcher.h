@@ -17,6 +17,7 @@ class KeyCatcher : public QWidget {
     void keyDown(int virtualKey, bool withCtrl);
 
   protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool) override { return false; }  // Tab comes as a key
 };

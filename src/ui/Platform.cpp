@@ -271,6 +271,10 @@ int VirtualKeyOf(const QKeyEvent& event) {
     return VirtualKeyFor(facts);
 }
 
+bool IsSentCharacter(const QKeyEvent& event) {
+    return kHost == Host::Windows && event.nativeVirtualKey() == kPacket;
+}
+
 std::filesystem::path FileSystemPath(const QString& path) {
     return {QDir::toNativeSeparators(path).toStdU16String()};
 }

@@ -44,6 +44,10 @@ struct KeyFacts {
 int VirtualKeyFor(const KeyFacts& key, Host host = kHost);
 int VirtualKeyOf(const QKeyEvent& event);
 
+// A character sent as Unicode on Windows (on-screen keyboards, auto-type, remote desktops):
+// the event's code is VK_PACKET and the character comes beside it.
+bool IsSentCharacter(const QKeyEvent& event);
+
 // A path as the engine's file calls take it. Built from UTF-16: on Windows a narrow string is
 // read in the ANSI code page, and a folder named outside it would not be found.
 std::filesystem::path FileSystemPath(const QString& path);
