@@ -2,12 +2,15 @@
 # Builds Qt for 64-bit Windows (static, mingw-w64) from Debian's source of the Qt the Linux build
 # uses, into a cache folder outside the work tree, and prints that folder. Does nothing but print
 # it when the cache is complete, so only a new machine pays for the build (about half an hour on
-# two cores).
+# two cores).   usage: windows-qt.sh [--check]
+# --check: prints the cache folder and exits 0 when it is complete, 1 when not; builds nothing.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
-"$here/deps.sh" windows >&2
+check=false
+[ "${1:-}" = "--check" ] && check=true
+$check || "$here/deps.sh" windows >&2
 
-version="$(dpkg-query -W -f='${Version}' qt6-base-dev)"
+version="$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null)" || exit 1
 # Every option that changes the result; the cache folder is named by them and by the patches.
 options=(
   -DBUILD_SHARED_LIBS=OFF -DCMAKE_BUILD_TYPE=Release -DFEATURE_static_runtime=ON
@@ -64,6 +67,11 @@ copy_licences() {
   cp "$third/rfc6234/LICENSE" "$to/rfc6234.txt"
 }
 
+if $check; then
+  echo "$prefix"
+  [ -f "$prefix/.complete" ]
+  exit
+fi
 if [ -f "$prefix/.complete" ]; then
   if [ ! -d "$prefix/licenses" ]; then
     fetch_source
