@@ -82,20 +82,28 @@ if [ -f "$prefix/.complete" ]; then
   exit 0
 fi
 
-fetch_source
-for p in "${patches[@]}"; do
-  patch -d "$source_dir" -p1 <"$p" >&2
-done
-
 start=$(date +%s)
-cmake -S "$source_dir" -B "$work/build" -G Ninja \
-  -DCMAKE_TOOLCHAIN_FILE="$here/../cmake/mingw-w64-x86_64.cmake" -DWINE64=OFF \
-  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-  -DCMAKE_INSTALL_PREFIX="$prefix" "${options[@]}" >&2
+# A build that was stopped (a CI run out of time, a session ended) goes on where it stopped.
+resumed=""
+if [ -f "$work/configured" ]; then
+  resumed=" (going on from a stopped build)"
+  echo "windows-qt.sh: going on with the build in $work" >&2
+else
+  fetch_source
+  for p in "${patches[@]}"; do
+    patch -d "$source_dir" -p1 <"$p" >&2
+  done
+  cmake -S "$source_dir" -B "$work/build" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$here/../cmake/mingw-w64-x86_64.cmake" -DWINE64=OFF \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DCMAKE_INSTALL_PREFIX="$prefix" "${options[@]}" >&2
+  touch "$work/configured"
+fi
+source_dir="$(find "$work/src" -maxdepth 1 -mindepth 1 -type d -name 'qt6-base*' | head -1)"
 cmake --build "$work/build" --parallel "$(nproc)" >&2
 cmake --install "$work/build" >&2
 copy_licences
-echo "Qt for Windows built in $(( $(date +%s) - start )) s" >&2
+echo "Qt for Windows built in $(( $(date +%s) - start )) s$resumed" >&2
 touch "$prefix/.complete"
 rm -rf "$work"
 echo "$prefix"
