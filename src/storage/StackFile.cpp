@@ -108,8 +108,8 @@ std::FILE* CreateExclusively(const fs::path& path) {
     return stream;
 }
 bool ToDisk(std::FILE* stream) { return ::_commit(::_fileno(stream)) == 0; }  // FlushFileBuffers
-// Write-through: the call returns once the new name is on the disk.
-// A read-only stack file is kept, as Windows keeps it from being replaced (which wine does not).
+// Write-through: the call returns once the new name is on the disk. A read-only stack file is
+// kept, as Windows keeps it from being replaced (which wine does not).
 bool MoveIntoPlace(const fs::path& from, const fs::path& to) {
     const DWORD attributes = ::GetFileAttributesW(to.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
