@@ -5,11 +5,10 @@
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
-#include <fstream>
+#include <memory>
 #include <optional>
 #include <random>
 #include <string_view>
-#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -74,24 +73,71 @@ std::optional<std::size_t> ParseCount(std::string_view field) {
 
 namespace fs = std::filesystem;
 
-// The few system calls a save needs, taking wide paths on Windows, where a narrow one would be
-// read in the ANSI code page.
+// The few system calls a save and a load need, taking wide paths on Windows, where a narrow one
+// would be read in the ANSI code page.
 #ifdef _WIN32
+// Another program may hold a file for a moment without sharing its deletion: a virus scanner
+// looking at the file a save has just written, another instance loading the stack file. Such
+// a file cannot be replaced or removed until it is let go, so `step` is tried again for about
+// two seconds, with waits growing from 5 ms to 250 ms.
+template <class Step>
+bool WithRetries(Step step) {
+    constexpr DWORD kLongestWaitMs = 250, kGiveUpAfterMs = 2000;
+    DWORD waited = 0;
+    for (DWORD wait = 5; !step(); wait = std::min(wait * 2, kLongestWaitMs)) {
+        const DWORD error = ::GetLastError();
+        const bool held = error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
+                          error == ERROR_ACCESS_DENIED;
+        if (!held || waited + wait > kGiveUpAfterMs) return false;
+        ::Sleep(wait);
+        waited += wait;
+    }
+    return true;
+}
+
 std::FILE* CreateExclusively(const fs::path& path) {
     const int fd = ::_wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
                             _S_IREAD | _S_IWRITE);
     if (fd < 0) return nullptr;
     std::FILE* stream = ::_fdopen(fd, "wb");
-    if (stream == nullptr) ::_close(fd);
+    if (stream == nullptr) {
+        ::_close(fd);
+        ::_wremove(path.c_str());
+    }
     return stream;
 }
 bool ToDisk(std::FILE* stream) { return ::_commit(::_fileno(stream)) == 0; }  // FlushFileBuffers
-// Write-through: the call returns once the new name is on the disk.
+// Write-through: the call returns once the new name is on the disk. A read-only stack file is
+// kept, as Windows keeps it from being replaced (which wine does not).
 bool MoveIntoPlace(const fs::path& from, const fs::path& to) {
-    return ::MoveFileExW(from.c_str(), to.c_str(),
-                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    const DWORD attributes = ::GetFileAttributesW(to.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        return false;
+    }
+    return WithRetries([&] {
+        return ::MoveFileExW(from.c_str(), to.c_str(),
+                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    });
+}
+void RemoveFile(const fs::path& path) {
+    WithRetries([&] { return ::DeleteFileW(path.c_str()) != 0; });
 }
 void DirectoryToDisk(const fs::path&) {}
+// Shared for reading, writing and deleting, so that a save can replace the file meanwhile.
+std::FILE* OpenForReading(const fs::path& path) {
+    const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return nullptr;
+    const int fd = ::_open_osfhandle(reinterpret_cast<std::intptr_t>(file), _O_RDONLY | _O_BINARY);
+    if (fd < 0) {
+        ::CloseHandle(file);
+        return nullptr;
+    }
+    std::FILE* stream = ::_fdopen(fd, "rb");
+    if (stream == nullptr) ::_close(fd);
+    return stream;
+}
 #else
 // "x": only a file that did not exist; "e": not inherited by a program started meanwhile.
 std::FILE* CreateExclusively(const fs::path& path) { return std::fopen(path.c_str(), "wbxe"); }
@@ -99,6 +145,7 @@ bool ToDisk(std::FILE* stream) { return ::fsync(::fileno(stream)) == 0; }
 bool MoveIntoPlace(const fs::path& from, const fs::path& to) {
     return std::rename(from.c_str(), to.c_str()) == 0;
 }
+void RemoveFile(const fs::path& path) { std::remove(path.c_str()); }
 // The rename is only durable once the directory is: best effort, as some file systems cannot
 // sync a directory and the new file is in place by now whatever this says.
 void DirectoryToDisk(const fs::path& dir) {
@@ -107,27 +154,30 @@ void DirectoryToDisk(const fs::path& dir) {
     ::fsync(fd);
     ::close(fd);
 }
+std::FILE* OpenForReading(const fs::path& path) { return std::fopen(path.c_str(), "rbe"); }
 #endif
+
+struct CloseFile {
+    void operator()(std::FILE* stream) const { std::fclose(stream); }
+};
 
 std::string RandomNumber() {
     std::random_device device;
     return std::to_string(std::uniform_int_distribution<std::uint64_t>()(device));
 }
 
-// This save's own new file beside the stack file. It is created exclusively under a random
-// 64-bit name, so a save running at the same moment in another instance never writes into it
-// (nor takes the same name); it is removed unless it was moved into place.
+// This save's own new file beside the stack file, created exclusively, so that a save running
+// at the same moment in another instance never writes into it. It is removed unless it was
+// moved into place, and only when this save created it: a name that was taken is another's.
 class NewFile {
   public:
-    explicit NewFile(const fs::path& file)
-        : path_(fs::path(file) += "." + RandomNumber() + ".new"),
-          stream_(CreateExclusively(path_)) {}
+    explicit NewFile(fs::path path)
+        : path_(std::move(path)), stream_(CreateExclusively(path_)), created_(stream_ != nullptr) {}
     NewFile(const NewFile&) = delete;
     NewFile& operator=(const NewFile&) = delete;
     ~NewFile() {
         if (stream_ != nullptr) std::fclose(stream_);
-        std::error_code ec;
-        if (!placed_) fs::remove(path_, ec);
+        if (created_ && !placed_) RemoveFile(path_);
     }
 
     // Writes every byte, puts them on the disk, closes the file and moves it over `file`.
@@ -149,6 +199,7 @@ class NewFile {
   private:
     fs::path path_;
     std::FILE* stream_;
+    bool created_;
     bool placed_ = false;
 };
 
@@ -169,8 +220,14 @@ std::string StackFileText(const Calculator& calc) {
     return out;
 }
 
+SaveStatus SaveStackThrough(const Calculator& calc, const std::filesystem::path& file,
+                            const std::filesystem::path& newFile) {
+    return NewFile(newFile).replace(file, StackFileText(calc));
+}
+
+// Under a random 64-bit name, which no save running at the same moment takes too.
 SaveStatus SaveStack(const Calculator& calc, const std::filesystem::path& file) {
-    return NewFile(file).replace(file, StackFileText(calc));
+    return SaveStackThrough(calc, file, fs::path(file) += "." + RandomNumber() + ".new");
 }
 
 StackFileContent ParseStackFile(std::string_view text) {
@@ -219,17 +276,17 @@ LoadStatus ApplyStackFileText(Calculator& calc, std::string_view text) {
 }
 
 LoadStatus LoadStack(Calculator& calc, const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
+    const std::unique_ptr<std::FILE, CloseFile> in(OpenForReading(file));
     if (!in) return LoadStatus::CannotOpen;
     // Read to the end of the file that was opened: a size taken by name beforehand may belong to
     // the file that a save has replaced since, and a longer new file would be cut short.
     std::string text;
     std::array<char, 1u << 14> chunk{};
-    while (in.read(chunk.data(), chunk.size()) || in.gcount() > 0) {
-        text.append(chunk.data(), static_cast<std::size_t>(in.gcount()));
+    while (const std::size_t n = std::fread(chunk.data(), 1, chunk.size(), in.get())) {
+        text.append(chunk.data(), n);
         if (text.size() > kMaxFileBytes) return LoadStatus::TooLarge;
     }
-    if (in.bad()) return LoadStatus::CannotRead;
+    if (std::ferror(in.get()) != 0) return LoadStatus::CannotRead;
     return ApplyStackFileText(calc, text);
 }
 

@@ -53,8 +53,15 @@ std::string StackFileText(const Calculator& calc);
 
 // Writes a new file of this save's own beside the old one, puts it on the disk and only then
 // replaces the old one with it: a failed save or a crash keeps the previous file, and saves at
-// the same moment never mix their bytes.
+// the same moment never mix their bytes. On Windows, a stack file that another program holds
+// for a moment (a virus scanner, another instance loading it) is replaced once it is let go,
+// if that is within about two seconds; a read-only one is not replaced.
 SaveStatus SaveStack(const Calculator& calc, const std::filesystem::path& file);
+
+// The same through the new file `newFile`, which must not exist yet: a name that is taken
+// fails the save (CannotCreate) and the file of that name is left alone.
+SaveStatus SaveStackThrough(const Calculator& calc, const std::filesystem::path& file,
+                            const std::filesystem::path& newFile);
 
 StackFileContent ParseStackFile(std::string_view text);
 

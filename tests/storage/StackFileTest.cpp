@@ -9,6 +9,12 @@
 #include <sstream>
 
 #include "ops/Operations.h"
+#ifdef _WIN32
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+#endif
 #if defined(__unix__)
 #include <signal.h>
 #include <sys/resource.h>
@@ -116,6 +122,48 @@ TEST_F(StackFileTest, AFailedLoadKeepsTheStackAndItsUndoCopy) {
     EXPECT_EQ(LoadStack(calc, dir_ / "missing"), LoadStatus::CannotOpen);
     EXPECT_EQ(calc.entry(), "3");
 }
+
+// Another save's new file whose name this save happens to pick: the save fails and leaves it.
+TEST_F(StackFileTest, ASaveRemovesOnlyTheNewFileItCreated) {
+    const fs::path another = fs::path(file_) += ".1234.new";
+    std::ofstream(another) << "another save's";
+    EXPECT_EQ(SaveStackThrough(With({"2"}), file_, another), SaveStatus::CannotCreate);
+    EXPECT_EQ(fs::file_size(another), 14u);
+}
+
+#ifdef _WIN32
+// Runs `body` while another program (FileHolder.cpp, beside this one) holds `file` for `ms`
+// milliseconds; true when it held the file and then let go.
+bool WhileHeld(const fs::path& file, int ms, const std::function<void()>& body) {
+    std::wstring self(MAX_PATH, L'\0');
+    self.resize(::GetModuleFileNameW(nullptr, self.data(), MAX_PATH));
+    const std::wstring command = L"\"\"" +
+                                 fs::path(self).replace_filename("file_holder.exe").wstring() +
+                                 L"\" \"" + file.wstring() + L"\" " + std::to_wstring(ms) + L"\"";
+    std::FILE* holder = ::_wpopen(command.c_str(), L"r");
+    const bool held = holder != nullptr && std::fgetc(holder) == 'h';
+    if (held) body();
+    return holder != nullptr && ::_pclose(holder) == 0 && held;
+}
+
+// A stack file held for half a second is replaced once let go; one held far longer, or a
+// read-only one, is kept as it was, and the save removes its new file.
+TEST_F(StackFileTest, AStackFileHeldOrReadOnly) {
+    ASSERT_EQ(SaveStack(With({"1"}), file_), SaveStatus::Saved);
+    const std::string before = read();
+    EXPECT_TRUE(WhileHeld(file_, 10000, [&] {
+        EXPECT_EQ(SaveStack(With({"2"}), file_), SaveStatus::CannotReplace);
+        EXPECT_EQ(read(), before);
+    }));
+    fs::permissions(file_, fs::perms::owner_write, fs::perm_options::remove);
+    EXPECT_EQ(SaveStack(With({"2"}), file_), SaveStatus::CannotReplace);
+    EXPECT_EQ(read(), before);
+    fs::permissions(file_, fs::perms::owner_write, fs::perm_options::add);
+    EXPECT_TRUE(WhileHeld(file_, 500,
+                          [&] { EXPECT_EQ(SaveStack(With({"3"}), file_), SaveStatus::Saved); }));
+    EXPECT_EQ(read(), " 1 \r\n\r\n 1 \r\n3\r\n in 1");
+}
+#endif
 
 #if defined(__unix__)
 // Runs `body` in a child process, whose exit status is 0 when `body` returned true.
