@@ -32,10 +32,8 @@ AngleActions BuildMenuBar(QMenuBar* bar, MainWindow* w, int width) {
     angle.degrees->setObjectName(QStringLiteral("degrees"));
     angle.radians->setObjectName(QStringLiteral("radians"));
     auto* exclusive = new QActionGroup(settings);
-    for (QAction* mode : {angle.degrees, angle.radians}) {
-        mode->setCheckable(true);
-        exclusive->addAction(mode);
-    }
+    exclusive->addAction(angle.degrees)->setCheckable(true);
+    exclusive->addAction(angle.radians)->setCheckable(true);
 
     QMenu* about = bar->addMenu(QStringLiteral("&About..."));
     about->addAction(QStringLiteral("&Website"), ctrl(Qt::Key_W), w, &W::openWebSite);

@@ -112,7 +112,10 @@ def russian_keyboard(calc):  # keys by their place: S swaps, P is pi, R resets, 
 
 
 def main(program):
-    for steps, layout in ((us_keyboard, None), (latin_layouts, None), (russian_keyboard, "ru")):
+    # Other layouts on Linux only: on Windows the system gives the codes, which wine does not
+    # (it reads the X layout once, as it starts, and gives Russian letters codes of its own).
+    layouts = ((latin_layouts, None), (russian_keyboard, "ru")) if not program.endswith(".exe") else ()
+    for steps, layout in ((us_keyboard, None), *layouts):
         with tempfile.TemporaryDirectory(prefix="orvane-e2e-") as root:
             folder = os.path.join(root, "Zürich-数")
             os.mkdir(folder)
@@ -121,7 +124,7 @@ def main(program):
                 steps(calc)
             finally:
                 calc.close()
-    print("e2e: 3 passed, 0 failed")
+    print(f"e2e: {1 + len(layouts)} passed, 0 failed")
 
 
 if __name__ == "__main__":

@@ -127,10 +127,10 @@ TEST_F(WindowTest, NoClickMenuOrBoxTakesTheFocusFromTheCatcher) {
         QTest::mouseClick(w, Qt::LeftButton);
     }
     QMenu* file = window_.menuBar()->actions().front()->menu();
-    QTimer::singleShot(0, file, &QMenu::close);
+    QTimer::singleShot(0, file, SLOT(close()));  // the functor form leaks in the analyzer's eyes
     file->exec();
     QMessageBox box(QMessageBox::Information, {}, {}, QMessageBox::Ok, &window_);
-    QTimer::singleShot(0, &box, &QMessageBox::accept);
+    QTimer::singleShot(0, &box, SLOT(accept()));
     box.exec();
     window_.activateWindow();  // as the desktop does once the box is gone
     ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == &window_; }));
