@@ -46,34 +46,48 @@ class StackFileTest : public testing::Test {
     const fs::path file_ = dir_ / kStackFileName;
 };
 
-TEST_F(StackFileTest, SavesTheStateByteForByteAndLoadsItBack) {
-    ASSERT_EQ(SaveStack(With({"2", "3.50"}, "12"), file_), SaveStatus::Saved);
+TEST_F(StackFileTest, SavesTheStateByteForByte) {
+    EXPECT_EQ(SaveStack(With({"2", "3.50"}, "12"), file_), SaveStatus::Saved);
     EXPECT_EQ(read(), " 1 \r\n12\r\n 2 \r\n2\r\n3.5\r\n in 1");
-    Calculator loaded = With({"7", "8"}, "3");
-    loaded.setAngle(AngleMode::Degrees);
-    ASSERT_EQ(LoadStack(loaded, file_), LoadStatus::Loaded);
-    EXPECT_EQ(loaded.angle(), AngleMode::Radians);
-    EXPECT_EQ(loaded.entry(), "12");
-    EXPECT_EQ(loaded.undoValues(), Texts({"2", "3.5"}));    // Undo gives the loaded stack
-    write("0\n \t1e3 \n000000000000002\n  1.50\n-0\n4\n");  // loose lines; a 15-digit count
-    fs::resize_file(file_, 16u << 20);                      // the largest file that is read
+    EXPECT_EQ(SaveStack(Calculator(), file_), SaveStatus::Saved);  // over the previous file
+    EXPECT_EQ(read(), " 1 \r\n\r\n 0 \r\n in 1");
+}
+
+// LF line ends, blanks around the fields, a count of 15 digits, values in any number form; the
+// lines after the last value and a file as large as any that is read.
+TEST_F(StackFileTest, LoadsLooseLines) {
+    write("0\n \t1e3 \n000000000000002\n  1.50\n-0\n4\n");
+    fs::resize_file(file_, 16u << 20);
+    Calculator loaded;
     ASSERT_EQ(LoadStack(loaded, file_), LoadStatus::Loaded);
     EXPECT_EQ(loaded.angle(), AngleMode::Degrees);
     EXPECT_EQ(loaded.values(), Texts({"1.5", "0"}));
-    for (const auto angle : {AngleMode::Degrees, AngleMode::Radians}) {  // neither: it stays
+}
+
+TEST_F(StackFileTest, AModeLineNeitherZeroNorOneKeepsTheMode) {
+    for (const auto angle : {AngleMode::Degrees, AngleMode::Radians}) {
+        Calculator loaded;
         loaded.setAngle(angle);
         write(angle == AngleMode::Degrees ? " 2 \r\n\r\n 0 \r\n" : "\r\n\r\n 0 \r\n");
-        ASSERT_EQ(LoadStack(loaded, file_), LoadStatus::Loaded);
+        EXPECT_EQ(LoadStack(loaded, file_), LoadStatus::Loaded);
         EXPECT_EQ(loaded.angle(), angle);
     }
-    std::string many = " 1 \r\n\r\n 10001 \r\n";  // more than 9999 values load whole, as saved
+}
+
+// As saved by another program: the stack is not cut to 9999, and an operation, whose result
+// would not fit, keeps its operands.
+TEST_F(StackFileTest, MoreThan9999ValuesLoadWhole) {
+    std::string many = " 1 \r\n\r\n 10001 \r\n";
     for (int i = 0; i < 10001; ++i) many += "1\r\n";
     write(many);
+    Calculator loaded;
     ASSERT_EQ(LoadStack(loaded, file_), LoadStatus::Loaded);
-    EXPECT_TRUE(ops::Add(loaded).stackFull);  // and an operation keeps its operands
+    EXPECT_TRUE(ops::Add(loaded).stackFull);
     EXPECT_EQ(loaded.count(), 10001u);
+}
+
+TEST_F(StackFileTest, TheSavedFileHasTheRightsOfAnyNewFile) {
     ASSERT_EQ(SaveStack(Calculator(), file_), SaveStatus::Saved);
-    EXPECT_EQ(read(), " 1 \r\n\r\n 0 \r\n in 1");
     std::ofstream(dir_ / "plain") << "";  // a file made as any program makes one
     EXPECT_EQ(fs::status(file_).permissions(), fs::status(dir_ / "plain").permissions());
 }
