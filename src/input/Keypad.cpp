@@ -1,7 +1,6 @@
 #include "input/Keypad.h"
 
 #include <algorithm>
-#include <ranges>
 
 #include "input/EntryLine.h"
 #include "ops/Operations.h"
@@ -119,16 +118,17 @@ constexpr bool InItsRow(const KeypadKey& k) {
 constexpr bool NamedOnce(const KeypadKey& k) {
     return std::ranges::count(kKeys, k.name, &KeypadKey::name) == 1;
 }
-constexpr bool HoldsOneKey(int cell) {
-    const int row = cell / 7, column = cell % 7;
-    return std::ranges::count_if(kKeys, [&](const KeypadKey& k) {
-               return k.row == row && k.column <= column && column <= k.column + k.wide;
-           }) == 1;
+constexpr bool FillsTheGrid() {
+    std::array<std::array<int, 7>, 7> keysIn{};  // a cell off the grid fails to compile
+    for (const KeypadKey& k : kKeys) {
+        for (int c = k.column; c <= k.column + k.wide; ++c) ++keysIn.at(k.row).at(c);
+    }
+    return std::ranges::all_of(keysIn,
+                               [](const auto& row) { return std::ranges::count(row, 1) == 7; });
 }
 static_assert(kKeys.size() == kKeypadKeys && std::ranges::all_of(kKeys, InItsRow), "out of order");
 static_assert(std::ranges::all_of(kKeys, NamedOnce), "two keys of one name");
-static_assert(std::ranges::all_of(std::views::iota(0, 49), HoldsOneKey),
-              "a cell with no key or two");
+static_assert(FillsTheGrid(), "a cell with no key or two");
 
 }  // namespace
 
