@@ -73,7 +73,7 @@ enum class Snapshot {
 
 struct KeypadKey {
     Key key;
-    std::string_view name;     // ASCII, unique: how key sessions and reports write the key
+    std::string_view name;     // ASCII, unique: how the key sessions write the key
     std::string_view face;     // UTF-8
     std::string_view tooltip;  // also the key's accessible name
     int row;                   // 0-4 main block, 5-6 function block
