@@ -119,12 +119,13 @@ constexpr bool NamedOnce(const KeypadKey& k) {
     return std::ranges::count(kKeys, k.name, &KeypadKey::name) == 1;
 }
 constexpr bool FillsTheGrid() {
-    std::array<std::array<int, 7>, 7> keysIn{};  // a cell off the grid fails to compile
+    using Row = std::array<int, 7>;
+    std::array<Row, 7> keysIn{};  // a cell off the grid fails to compile
     for (const KeypadKey& k : kKeys) {
         for (int c = k.column; c <= k.column + k.wide; ++c) ++keysIn.at(k.row).at(c);
     }
-    return std::ranges::all_of(keysIn,
-                               [](const auto& row) { return std::ranges::count(row, 1) == 7; });
+    return std::ranges::all_of(
+        keysIn, [](const Row& row) { return std::ranges::count(row, 1) == std::ssize(row); });
 }
 static_assert(kKeys.size() == kKeypadKeys && std::ranges::all_of(kKeys, InItsRow), "out of order");
 static_assert(std::ranges::all_of(kKeys, NamedOnce), "two keys of one name");
