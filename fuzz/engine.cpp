@@ -46,10 +46,10 @@ void CheckKey(Key key, const Calculator& calc, const Texts& before, const Texts&
     if (plus && !moved.empty()) std::rotate(moved.begin(), moved.begin() + 1, moved.end());
     if (minus && !moved.empty()) std::rotate(moved.rbegin(), moved.rbegin() + 1, moved.rend());
     const bool onEntry = (key == Key::Sign || key == Key::ClearOrDrop) && !entryBefore.empty();
-    const int index = IndexOf(key);
-    const bool entryOnly = index < 0 || index >= kKeypadKeys || index <= IndexOf(Key::Point) ||
-                           key == Key::DeleteLast || key == Key::Pi || key == Key::Random ||
-                           onEntry;
+    const bool noKey = IndexOf(key) < 0 || IndexOf(key) >= kKeypadKeys;
+    const bool digit = key >= Key::Digit0 && key <= Key::Digit9;
+    const bool entryOnly = noKey || digit || key == Key::Point || key == Key::DeleteLast ||
+                           key == Key::Pi || key == Key::Random || onEntry;
     if (entryOnly || swap || plus || minus) {
         FUZZ_CHECK(after == (entryOnly ? before : moved));
         FUZZ_CHECK(calc.undoValues() == undoBefore);  // these keys never take the snapshot

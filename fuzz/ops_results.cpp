@@ -7,6 +7,7 @@
 #include <iterator>
 #include <map>
 #include <random>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -70,11 +71,12 @@ int main(int argc, char** argv) {
         {Key::PowerOf10, "-e"},  {Key::Floor, "-g"},      {Key::Factorial, "-e"},
         {Key::Sin, "-a"},        {Key::Cos, "-a"},        {Key::Tan, "-a"},
         {Key::ArcSin, "-u"},     {Key::ArcCos, "-u"},     {Key::ArcTan, "-a"}};
+    const std::set<Key> angleKeys{Key::Sin,    Key::Cos,    Key::Tan,
+                                  Key::ArcSin, Key::ArcCos, Key::ArcTan};
     Calculator calc;
     for (const auto& [key, families] : keys) {
         for (const auto mode : {AngleMode::Radians, AngleMode::Degrees}) {
-            if (mode == AngleMode::Degrees && (key < Key::Sin || key > Key::ArcTan))
-                continue;  // trigonometry only
+            if (mode == AngleMode::Degrees && !angleKeys.contains(key)) continue;
             calc.setAngle(mode);
             for (long i = 0; i < rounds; ++i) {
                 calc.clearAll();

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <utility>
 
 #include "input/VirtualKeys.h"
 
@@ -14,8 +13,9 @@ struct Mapping {
     Key key;
 };
 
+// Each row a key code and its key, sorted by code for the look-up, each code in one row.
 constexpr auto kKeyMap = [] {
-    std::array<Mapping, 39> map{{
+    auto map = std::to_array<Mapping>({
         {vk::Back, Key::DeleteLast},
         {vk::Return, Key::Enter},  // both keyboards
         {vk::Left, Key::RotateNegative},
@@ -23,27 +23,44 @@ constexpr auto kKeyMap = [] {
         {vk::Right, Key::RotatePositive},
         {vk::Down, Key::Extract},
         {vk::Delete, Key::ClearOrDrop},
+        {'0', Key::Digit0},  // the digit row
+        {'1', Key::Digit1},
+        {'2', Key::Digit2},
+        {'3', Key::Digit3},
+        {'4', Key::Digit4},
+        {'5', Key::Digit5},
+        {'6', Key::Digit6},
+        {'7', Key::Digit7},
+        {'8', Key::Digit8},
+        {'9', Key::Digit9},
         {'I', Key::Floor},
         {'N', Key::Sign},
         {'P', Key::Pi},
         {'R', Key::Reset},
         {'S', Key::Swap},
         {'X', Key::Extract},
+        {vk::Numpad0, Key::Digit0},
+        {vk::Numpad1, Key::Digit1},
+        {vk::Numpad2, Key::Digit2},
+        {vk::Numpad3, Key::Digit3},
+        {vk::Numpad4, Key::Digit4},
+        {vk::Numpad5, Key::Digit5},
+        {vk::Numpad6, Key::Digit6},
+        {vk::Numpad7, Key::Digit7},
+        {vk::Numpad8, Key::Digit8},
+        {vk::Numpad9, Key::Digit9},
         {vk::Multiply, Key::Multiply},
         {vk::Add, Key::Add},
         {vk::Subtract, Key::Subtract},
         {vk::Decimal, Key::Point},
         {vk::Divide, Key::Divide},
         {vk::OemPeriod, Key::Point},
-    }};
-    for (int d = 0; d <= 9; ++d) {
-        const auto digit = static_cast<Key>(IndexOf(Key::Digit0) + d);
-        map[static_cast<std::size_t>(d) + 19] = {'0' + d, digit};          // digit row
-        map[static_cast<std::size_t>(d) + 29] = {vk::Numpad0 + d, digit};  // numeric keypad
-    }
+    });
     std::ranges::sort(map, {}, &Mapping::virtualKey);
     return map;
 }();
+static_assert(std::ranges::adjacent_find(kKeyMap, {}, &Mapping::virtualKey) == kKeyMap.end(),
+              "a code in two rows");
 
 }  // namespace
 

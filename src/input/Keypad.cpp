@@ -1,5 +1,7 @@
 #include "input/Keypad.h"
 
+#include <algorithm>
+
 #include "input/EntryLine.h"
 #include "ops/Operations.h"
 
@@ -46,59 +48,88 @@ using enum KeyColour;
 using enum Snapshot;
 using K = Key;
 
-constexpr std::array<KeypadKey, kKeypadKeys> kKeys{{
-    {K::Digit0, "0", "0", 4, 3, false, LightGrey, Never, Digit<0>},
-    {K::Digit1, "1", "1", 3, 2, false, LightGrey, Never, Digit<1>},
-    {K::Digit2, "2", "2", 3, 3, false, LightGrey, Never, Digit<2>},
-    {K::Digit3, "3", "3", 3, 4, false, LightGrey, Never, Digit<3>},
-    {K::Digit4, "4", "4", 2, 2, false, LightGrey, Never, Digit<4>},
-    {K::Digit5, "5", "5", 2, 3, false, LightGrey, Never, Digit<5>},
-    {K::Digit6, "6", "6", 2, 4, false, LightGrey, Never, Digit<6>},
-    {K::Digit7, "7", "7", 1, 2, false, LightGrey, Never, Digit<7>},
-    {K::Digit8, "8", "8", 1, 3, false, LightGrey, Never, Digit<8>},
-    {K::Digit9, "9", "9", 1, 4, false, LightGrey, Never, Digit<9>},
-    {K::Point, ".", "Decimal", 4, 4, false, LightGrey, Never, Silent<AppendDecimalPoint>},
-    {K::ClearOrDrop, "AC", "Clear display / Drop last value", 0, 3, false, Red, IfEntryEmpty,
+constexpr auto kKeys = std::to_array<KeypadKey>({
+    {K::Digit0, "0", "0", "0", 4, 3, false, LightGrey, Never, Digit<0>},
+    {K::Digit1, "1", "1", "1", 3, 2, false, LightGrey, Never, Digit<1>},
+    {K::Digit2, "2", "2", "2", 3, 3, false, LightGrey, Never, Digit<2>},
+    {K::Digit3, "3", "3", "3", 3, 4, false, LightGrey, Never, Digit<3>},
+    {K::Digit4, "4", "4", "4", 2, 2, false, LightGrey, Never, Digit<4>},
+    {K::Digit5, "5", "5", "5", 2, 3, false, LightGrey, Never, Digit<5>},
+    {K::Digit6, "6", "6", "6", 2, 4, false, LightGrey, Never, Digit<6>},
+    {K::Digit7, "7", "7", "7", 1, 2, false, LightGrey, Never, Digit<7>},
+    {K::Digit8, "8", "8", "8", 1, 3, false, LightGrey, Never, Digit<8>},
+    {K::Digit9, "9", "9", "9", 1, 4, false, LightGrey, Never, Digit<9>},
+    {K::Point, ".", ".", "Decimal", 4, 4, false, LightGrey, Never, Silent<AppendDecimalPoint>},
+    {K::ClearOrDrop, "AC", "AC", "Clear display / Drop last value", 0, 3, false, Red, IfEntryEmpty,
      Silent<ClearOrDrop>},
-    {K::NaturalLog, "Ln", "Natural Logarithm", 6, 4, false, DarkGrey, Always, ops::NaturalLog},
-    {K::DeleteLast, "Del", "Delete last digit in display", 0, 2, false, Red, Never,
+    {K::NaturalLog, "Ln", "Ln", "Natural Logarithm", 6, 4, false, DarkGrey, Always,
+     ops::NaturalLog},
+    {K::DeleteLast, "Del", "Del", "Delete last digit in display", 0, 2, false, Red, Never,
      Silent<DeleteLastCharacter>},
-    {K::Enter, "Enter", "Enter (Shortcut: ENTER)", 4, 5, true, Orange, Always, Enter},
-    {K::Swap, "Swap", "Swap last values (Shortcut: UP)", 2, 0, true, Orange, Never, Silent<Swap>},
-    {K::Add, "+", "Add", 3, 5, false, Brown, Always, ops::Add},
-    {K::Subtract, "\u2212", "Substract", 2, 5, false, Brown, Always, ops::Subtract},
-    {K::Multiply, "\u00D7", "Multiply", 1, 5, false, Brown, Always, ops::Multiply},
-    {K::Divide, "\u00F7", "Divide", 0, 5, false, Brown, Always, ops::Divide},
-    {K::Reset, "C", "Reset stack (Shortcut: R)", 0, 4, false, Red, Always, Silent<ResetStack>},
-    {K::Extract, "Extract", "Extract last value (Shortcut: DOWN)", 4, 0, true, Orange,
+    {K::Enter, "Enter", "Enter", "Enter (Shortcut: ENTER)", 4, 5, true, Orange, Always, Enter},
+    {K::Swap, "Swap", "Swap", "Swap last values (Shortcut: UP)", 2, 0, true, Orange, Never,
+     Silent<Swap>},
+    {K::Add, "+", "+", "Add", 3, 5, false, Brown, Always, ops::Add},
+    {K::Subtract, "-", "\u2212", "Substract", 2, 5, false, Brown, Always, ops::Subtract},
+    {K::Multiply, "*", "\u00D7", "Multiply", 1, 5, false, Brown, Always, ops::Multiply},
+    {K::Divide, "/", "\u00F7", "Divide", 0, 5, false, Brown, Always, ops::Divide},
+    {K::Reset, "C", "C", "Reset stack (Shortcut: R)", 0, 4, false, Red, Always, Silent<ResetStack>},
+    {K::Extract, "Extract", "Extract", "Extract last value (Shortcut: DOWN)", 4, 0, true, Orange,
      IfStackHasValues, Silent<Extract>},
-    {K::RotatePositive, "Rotate +", "Rotate stack positive (Shortcut: RIGHT)", 0, 0, true, Orange,
-     Never, Silent<RotatePositive>},
-    {K::RotateNegative, "Rotate \u2212", "Rotate stack negative (Shortcut: LEFT)", 1, 0, true,
-     Orange, Never, Silent<RotateNegative>},
-    {K::Pi, "\u03C0", "Pi (Shortcut: P)", 5, 3, false, DarkGrey, Never, Silent<EnterPi>},
-    {K::Sign, "\u00B1", "Positive / Negative (Shortcut: N)", 4, 2, false, LightGrey, IfOnTop,
+    {K::RotatePositive, "Rot+", "Rotate +", "Rotate stack positive (Shortcut: RIGHT)", 0, 0, true,
+     Orange, Never, Silent<RotatePositive>},
+    {K::RotateNegative, "Rot-", "Rotate \u2212", "Rotate stack negative (Shortcut: LEFT)", 1, 0,
+     true, Orange, Never, Silent<RotateNegative>},
+    {K::Pi, "pi", "\u03C0", "Pi (Shortcut: P)", 5, 3, false, DarkGrey, Never, Silent<EnterPi>},
+    {K::Sign, "+/-", "\u00B1", "Positive / Negative (Shortcut: N)", 4, 2, false, LightGrey, IfOnTop,
      Silent<ToggleSign>},
-    {K::Reciprocal, "1/x", "Reciprocal", 1, 6, false, DarkGrey, Always, ops::Reciprocal},
-    {K::Percent, "%", "Percent", 0, 6, false, DarkGrey, Always, ops::Percent},
-    {K::SquareRoot, "\u221Ax", "Square root", 3, 6, false, DarkGrey, Always, ops::SquareRoot},
-    {K::Power, "x\u207F", "Power", 2, 6, false, DarkGrey, Always, ops::Power},
-    {K::Drop, "Drop", "Drop last value", 3, 0, true, Orange, IfStackHasValues, Silent<Drop>},
-    {K::ScaleByPowerOf10, "Exp", "Exponential", 5, 5, false, DarkGrey, Always,
+    {K::Reciprocal, "1/x", "1/x", "Reciprocal", 1, 6, false, DarkGrey, Always, ops::Reciprocal},
+    {K::Percent, "%", "%", "Percent", 0, 6, false, DarkGrey, Always, ops::Percent},
+    {K::SquareRoot, "sqrt", "\u221Ax", "Square root", 3, 6, false, DarkGrey, Always,
+     ops::SquareRoot},
+    {K::Power, "x^y", "x\u207F", "Power", 2, 6, false, DarkGrey, Always, ops::Power},
+    {K::Drop, "Drop", "Drop", "Drop last value", 3, 0, true, Orange, IfStackHasValues,
+     Silent<Drop>},
+    {K::ScaleByPowerOf10, "Exp", "Exp", "Exponential", 5, 5, false, DarkGrey, Always,
      ops::ScaleByPowerOf10},
-    {K::Floor, "Int", "Convert to integer (Shortcut: I)", 6, 6, false, DarkGrey, Always,
+    {K::Floor, "Int", "Int", "Convert to integer (Shortcut: I)", 6, 6, false, DarkGrey, Always,
      ops::Floor},
-    {K::Mod, "Mod", "Mod", 5, 6, false, DarkGrey, Always, ops::Mod},
-    {K::Sin, "Sin", "Sin", 5, 0, false, DarkGrey, Always, ops::Sin},
-    {K::Cos, "Cos", "Cos", 5, 1, false, DarkGrey, Always, ops::Cos},
-    {K::Tan, "Tan", "Tan", 5, 2, false, DarkGrey, Always, ops::Tan},
-    {K::ArcSin, "Sin\u207B\u00B9", "Inverse Sin", 6, 0, false, DarkGrey, Always, ops::ArcSin},
-    {K::ArcCos, "Cos\u207B\u00B9", "Inverse Cos", 6, 1, false, DarkGrey, Always, ops::ArcCos},
-    {K::ArcTan, "Tan\u207B\u00B9", "Inverse Tan", 6, 2, false, DarkGrey, Always, ops::ArcTan},
-    {K::PowerOf10, "10\u02E3", "Power of 10", 6, 5, false, DarkGrey, Always, ops::PowerOf10},
-    {K::Factorial, "x!", "Series", 6, 3, false, DarkGrey, Always, ops::Factorial},
-    {K::Random, "Rnd", "Random number", 5, 4, false, DarkGrey, Never, ops::RandomIntoEntry},
-}};
+    {K::Mod, "Mod", "Mod", "Mod", 5, 6, false, DarkGrey, Always, ops::Mod},
+    {K::Sin, "Sin", "Sin", "Sin", 5, 0, false, DarkGrey, Always, ops::Sin},
+    {K::Cos, "Cos", "Cos", "Cos", 5, 1, false, DarkGrey, Always, ops::Cos},
+    {K::Tan, "Tan", "Tan", "Tan", 5, 2, false, DarkGrey, Always, ops::Tan},
+    {K::ArcSin, "Asin", "Sin\u207B\u00B9", "Inverse Sin", 6, 0, false, DarkGrey, Always,
+     ops::ArcSin},
+    {K::ArcCos, "Acos", "Cos\u207B\u00B9", "Inverse Cos", 6, 1, false, DarkGrey, Always,
+     ops::ArcCos},
+    {K::ArcTan, "Atan", "Tan\u207B\u00B9", "Inverse Tan", 6, 2, false, DarkGrey, Always,
+     ops::ArcTan},
+    {K::PowerOf10, "10^x", "10\u02E3", "Power of 10", 6, 5, false, DarkGrey, Always,
+     ops::PowerOf10},
+    {K::Factorial, "x!", "x!", "Series", 6, 3, false, DarkGrey, Always, ops::Factorial},
+    {K::Random, "Rnd", "Rnd", "Random number", 5, 4, false, DarkGrey, Never, ops::RandomIntoEntry},
+});
+
+// The table is the one list of keys: row i is key i, under a name of its own, and the keys
+// fill the painter's 7 × 7 grid, one to a cell.
+constexpr bool InItsRow(const KeypadKey& k) {
+    return &kKeys.at(static_cast<std::size_t>(IndexOf(k.key))) == &k;
+}
+constexpr bool NamedOnce(const KeypadKey& k) {
+    return std::ranges::count(kKeys, k.name, &KeypadKey::name) == 1;
+}
+constexpr bool FillsTheGrid() {
+    using Row = std::array<int, 7>;
+    std::array<Row, 7> keysIn{};  // a cell off the grid fails to compile
+    for (const KeypadKey& k : kKeys) {
+        for (int c = k.column; c <= k.column + k.wide; ++c) ++keysIn.at(k.row).at(c);
+    }
+    return std::ranges::all_of(
+        keysIn, [](const Row& row) { return std::ranges::count(row, 1) == std::ssize(row); });
+}
+static_assert(kKeys.size() == kKeypadKeys && std::ranges::all_of(kKeys, InItsRow), "out of order");
+static_assert(std::ranges::all_of(kKeys, NamedOnce), "two keys of one name");
+static_assert(FillsTheGrid(), "a cell with no key or two");
 
 }  // namespace
 

@@ -1,5 +1,6 @@
-// The 43 keypad keys: one table that the window paints from and the dispatcher acts from.
-// A key's index is the calculator's command code; the keyboard and the menu use it too.
+// The 43 keypad keys: one table that the window paints from, the dispatcher acts from and the key
+// sessions name keys from. A key's index is the calculator's command code; the keyboard and the
+// menu use it too.
 #pragma once
 
 #include <array>
@@ -10,7 +11,8 @@
 
 namespace orvane {
 
-// The keys by index; other values (a fuzzer's -1 or 43) name no key.
+// The keys by index, in the table's order (checked as it compiles); other values (a fuzzer's -1
+// or 43) name no key.
 enum class Key {
     Digit0,
     Digit1,
@@ -71,6 +73,7 @@ enum class Snapshot {
 
 struct KeypadKey {
     Key key;
+    std::string_view name;     // ASCII, unique: how the key sessions write the key
     std::string_view face;     // UTF-8
     std::string_view tooltip;  // also the key's accessible name
     int row;                   // 0-4 main block, 5-6 function block
@@ -85,7 +88,7 @@ inline constexpr int kKeypadKeys = 43;
 
 constexpr int IndexOf(Key key) { return static_cast<int>(key); }
 
-// The table, in index order: Keypad()[i].key == Key(i).
+// The table, in index order: Keypad()[i].key == Key(i), and no two keys share a name.
 std::span<const KeypadKey, kKeypadKeys> Keypad();
 
 // Takes the key's undo snapshot and carries out its action; no key, no action.

@@ -9,23 +9,42 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-TEST(Stack, HoldsAtMost9999ValuesAndListsTheElevenNearestTheTop) {
+// 1 to 9999, each pushed.
+Calculator Full() {
     Calculator calc;
-    EXPECT_EQ(calc.top(), "");  // the sentinel below the bottom value
+    for (int i = 1; i <= 9999; ++i) EXPECT_EQ(calc.push(std::to_string(i)), PushResult::Pushed);
+    return calc;
+}
+
+TEST(Stack, AFreshOrClearedOneListsElevenEmptyRows) {
+    Calculator calc = Full();
+    calc.clearAll();
     EXPECT_EQ(calc.listing(), (Listing{Texts(11, ""), "Stack: 0"}));
+    EXPECT_EQ(Calculator().listing(), calc.listing());
+}
+
+// Below the bottom value lies an empty sentinel, which the sign key cannot change.
+TEST(Stack, AnEmptyOnesTopIsAnEmptySentinel) {
+    Calculator calc;
+    calc.replaceTopText("5");
+    EXPECT_EQ(calc.top(), "");
+}
+
+TEST(Stack, ListsTheTopOnTheLastRowAndLevel11OnTheFirst) {
+    Calculator calc;
     calc.push("7");
     EXPECT_EQ(calc.listing().rows, Texts({"", "", "", "", "", "", "", "", "", "", "1:      7"}));
-    for (int i = 2; i <= 9999; ++i) EXPECT_EQ(calc.push(std::to_string(i)), PushResult::Pushed);
+    EXPECT_EQ(Full().listing().rows.front(), "11:      9,989");
+}
+
+// The limit is tested before the text: not even an empty or unfinished one is taken.
+TEST(Stack, AFullOneRefusesAnyTextAndStaysAsItWas) {
+    Calculator calc = Full();
     const Listing full = calc.listing();
-    EXPECT_EQ(full.rows.front(), "11:      9,989");
-    for (const char* text : {"2", "", ".", "-"}) {  // the limit is tested first
+    for (const char* text : {"2", "", ".", "-"}) {
         EXPECT_EQ(calc.push(text), PushResult::StackFull) << text;
     }
     EXPECT_EQ(calc.listing(), full);
-    calc.clearAll();
-    EXPECT_EQ(calc.listing(), (Listing{Texts(11, ""), "Stack: 0"}));
-    calc.replaceTopText("5");  // no top to change: the sentinel stays empty
-    EXPECT_EQ(calc.top(), "");
 }
 
 // Two calculators draw different numbers, spread over the whole of [0, 1).

@@ -2,25 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-
 namespace orvane {
 namespace {
-
-// The painter lays the keys out from the table: they fill the 7 × 7 grid, one to a cell.
-TEST(KeypadTable, FillsTheGridOnceInIndexOrder) {
-    std::set<std::pair<int, int>> cells;
-    for (int i = 0; i < kKeypadKeys; ++i) {
-        const KeypadKey& key = Keypad()[static_cast<std::size_t>(i)];
-        EXPECT_EQ(IndexOf(key.key), i);
-        for (int c = key.column; c <= key.column + key.wide; ++c) {
-            EXPECT_TRUE(cells.insert({key.row, c}).second) << "two keys in one cell: " << i;
-        }
-    }
-    EXPECT_EQ(cells.size(), 49u);
-    EXPECT_EQ(*cells.begin(), std::pair(0, 0));
-    EXPECT_EQ(*cells.rbegin(), std::pair(6, 6));
-}
 
 // On a full stack no operand is taken and the typed number stays, and the window is told to
 // warn; with no entry an operation's operands make room for its result.

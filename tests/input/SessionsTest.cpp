@@ -1,11 +1,13 @@
-// Runs the key sessions of sessions.txt and exact-results.txt: each line presses keys on a fresh
-// calculator and names the stack, the entry line and the undo copy it must leave (and the
-// listing's top row).
+// The key sessions of sessions.txt and exact-results.txt, one test for each line, named after
+// its line number and keys: the keys are pressed on a fresh calculator, which must then hold the
+// stack, the entry line and the undo copy the line names (and the listing's top row).
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <sstream>
 
 #include "input/EntryLine.h"
@@ -31,13 +33,9 @@ std::string Joined(const std::vector<std::string>& words) {
 
 // No session comes near a full stack: no key may ask the window to warn of one.
 void Press(Calculator& calc, const std::string& key) {
-    // The keypad's keys in index order, as the sessions name them.
-    static const auto kNames = Words(
-        "0 1 2 3 4 5 6 7 8 9 . AC Ln Del Enter Swap + - * / C Extract Rot+ Rot- pi +/- 1/x % sqrt "
-        "x^y Drop Exp Int Mod Sin Cos Tan Asin Acos Atan 10^x x! Rnd");
-    const auto named = std::find(kNames.begin(), kNames.end(), key);
-    if (named != kNames.end()) {
-        EXPECT_FALSE(PressKey(calc, static_cast<Key>(named - kNames.begin())).stackFull) << key;
+    const auto named = std::ranges::find(Keypad(), key, &KeypadKey::name);
+    if (named != Keypad().end()) {
+        EXPECT_FALSE(PressKey(calc, named->key).stackFull) << key;
     } else if (key == "Undo") {
         calc.undo();
     } else if (key == "Deg" || key == "Rad") {
@@ -54,44 +52,61 @@ void Press(Calculator& calc, const std::string& key) {
     }
 }
 
-// The sessions of a file, and how many it holds.
-int RunSessions(const char* path) {
+// A session: its line number and its text.
+using Session = std::pair<int, std::string>;
+
+std::vector<Session> SessionsOf(const char* path) {
     std::ifstream file(path);
-    EXPECT_TRUE(file.is_open()) << path;
-    int sessions = 0;
-    for (std::string line; std::getline(file, line);) {
-        if (line.empty() || line[0] == '#') continue;
-        std::vector<std::string> column;
-        std::istringstream fields(line);
-        for (std::string field; std::getline(fields, field, '|');)
-            column.push_back(Joined(Words(field)));
-        if (column.size() < 4) {
-            ADD_FAILURE() << "fewer than four columns: " << line;
-            continue;
-        }
-        Calculator calc(std::make_unique<FixedRandom>());
-        for (const auto& key : Words(line.substr(0, line.find('|')))) Press(calc, key);
-        EXPECT_EQ(Joined(calc.values()), column[1]) << line;
-        EXPECT_EQ(calc.entry().empty() ? "_" : calc.entry(), column[2]) << line;
-        EXPECT_EQ(Joined(calc.undoValues()), column[3]) << line;
-        if (column.size() > 4) {
-            EXPECT_EQ(calc.listing().rows.back(), "1:      " + column[4]) << line;
-        }
-        ++sessions;
+    if (!file) return {{0, std::string("no file ") + path}};  // a session that fails
+    std::vector<Session> sessions;
+    int number = 1;
+    for (std::string line; std::getline(file, line); ++number) {
+        if (!line.empty() && line[0] != '#') sessions.emplace_back(number, line);
     }
     return sessions;
 }
 
-TEST(Sessions, LeaveTheStackEntryAndUndoCopyTheyName) {
-    EXPECT_GT(RunSessions(ORVANE_SESSIONS), 100);
+// "line9_2_Enter_3_plus": the line number, then the keys in letters and digits, cut short.
+std::string NameOf(const testing::TestParamInfo<Session>& info) {
+    static const std::map<char, std::string> kWords{
+        {'+', "plus"}, {'-', "minus"}, {'*', "times"}, {'/', "over"}, {'.', "point"},
+        {'^', "pow"},  {'!', "fact"},  {'%', "pct"},   {'#', "key"},  {'~', "blank"}};
+    std::string name = "line" + std::to_string(info.param.first) + "_";
+    for (const char c : info.param.second.substr(0, info.param.second.find('|'))) {
+        if (std::isalnum(static_cast<unsigned char>(c))) name += c;
+        if (c == ' ' && name.back() != '_') name += '_';
+        if (kWords.contains(c)) name += kWords.at(c);
+    }
+    return name.substr(0, name.find_last_not_of('_', 60) + 1);
 }
+
+class KeySession : public testing::TestWithParam<Session> {};
+
+TEST_P(KeySession, LeavesWhatItsLineNames) {
+    std::vector<std::string> column;  // keys | stack | entry line | undo copy [| top row]
+    std::istringstream fields(GetParam().second);
+    for (std::string field; std::getline(fields, field, '|');) {
+        column.push_back(Joined(Words(field)));
+    }
+    ASSERT_GE(column.size(), 4u) << "fewer than four columns";
+    Calculator calc(std::make_unique<FixedRandom>());
+    for (const auto& key : Words(column[0])) Press(calc, key);
+    EXPECT_EQ(Joined(calc.values()), column[1]);
+    EXPECT_EQ(calc.entry().empty() ? "_" : calc.entry(), column[2]);
+    EXPECT_EQ(Joined(calc.undoValues()), column[3]);
+    if (column.size() > 4) {
+        EXPECT_EQ(calc.listing().rows.back(), "1:      " + column[4]);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sessions, KeySession, testing::ValuesIn(SessionsOf(ORVANE_SESSIONS)),
+                         NameOf);
 
 // Hard operands (negative bases with large whole exponents, results near a 15-digit rounding
 // tie, huge angles, the inverse functions at their limits): each key stores the exact result's
 // digits, which scripts/make-exact-results.py computed once with Python's decimal.
-TEST(Sessions, HardOperandsGiveTheExactResultsDigits) {
-    EXPECT_GT(RunSessions(ORVANE_EXACT_RESULTS), 500);
-}
+INSTANTIATE_TEST_SUITE_P(ExactResults, KeySession,
+                         testing::ValuesIn(SessionsOf(ORVANE_EXACT_RESULTS)), NameOf);
 
 }  // namespace
 }  // namespace orvane

@@ -52,39 +52,53 @@ class StackFileTest : public testing::Test {
     const fs::path file_ = dir_ / kStackFileName;
 };
 
-TEST_F(StackFileTest, SavesTheStateByteForByteAndLoadsItBack) {
-    ASSERT_EQ(SaveStack(With({"2", "3.50"}, "12"), file_), SaveStatus::Saved);
+TEST_F(StackFileTest, SavesTheStateByteForByte) {
+    EXPECT_EQ(SaveStack(With({"2", "3.50"}, "12"), file_), SaveStatus::Saved);
     EXPECT_EQ(read(), " 1 \r\n12\r\n 2 \r\n2\r\n3.5\r\n in 1");
-    Calculator loaded = With({"7", "8"}, "3");
-    loaded.setAngle(AngleMode::Degrees);
-    ASSERT_EQ(LoadStack(loaded, file_), LoadStatus::Loaded);
-    EXPECT_EQ(loaded.angle(), AngleMode::Radians);
-    EXPECT_EQ(loaded.entry(), "12");
-    EXPECT_EQ(loaded.undoValues(), Texts({"2", "3.5"}));    // Undo gives the loaded stack
-    write("0\n \t1e3 \n000000000000002\n  1.50\n-0\n4\n");  // loose lines; a 15-digit count
-    fs::resize_file(file_, kMaxFileBytes);                  // the largest file that is read
+    EXPECT_EQ(SaveStack(Calculator(), file_), SaveStatus::Saved);  // over the previous file
+    EXPECT_EQ(read(), " 1 \r\n\r\n 0 \r\n in 1");
+}
+
+// LF line ends, blanks around the fields, a count of 15 digits, values in any number form; the
+// lines after the last value and a file as large as any that is read.
+TEST_F(StackFileTest, LoadsLooseLines) {
+    write("0\n \t1e3 \n000000000000002\n  1.50\n-0\n4\n");
+    fs::resize_file(file_, kMaxFileBytes);
+    Calculator loaded = With({"7"});
     ASSERT_EQ(LoadStack(loaded, file_), LoadStatus::Loaded);
     EXPECT_EQ(loaded.angle(), AngleMode::Degrees);
     EXPECT_EQ(loaded.values(), Texts({"1.5", "0"}));
-    for (const auto angle : {AngleMode::Degrees, AngleMode::Radians}) {  // neither: it stays
+    EXPECT_EQ(loaded.undoValues(), loaded.values());  // Undo gives the loaded stack
+}
+
+TEST_F(StackFileTest, AModeLineNeitherZeroNorOneKeepsTheMode) {
+    for (const auto angle : {AngleMode::Degrees, AngleMode::Radians}) {
+        Calculator loaded;
         loaded.setAngle(angle);
         write(angle == AngleMode::Degrees ? " 2 \r\n\r\n 0 \r\n" : "\r\n\r\n 0 \r\n");
-        ASSERT_EQ(LoadStack(loaded, file_), LoadStatus::Loaded);
+        EXPECT_EQ(LoadStack(loaded, file_), LoadStatus::Loaded);
         EXPECT_EQ(loaded.angle(), angle);
     }
-    // More than 9999 values load whole, up to the largest state a load takes: a million values,
-    // each of the longest text, and a typed entry. A Save gives the same bytes back.
+}
+
+// As saved by another program: the stack is not cut to 9999, up to the largest state a load
+// takes (a million values, each of the longest text, and a typed entry); a Save gives the same
+// bytes back, and an operation, whose result would not fit, keeps its operands.
+TEST_F(StackFileTest, MoreThan9999ValuesLoadWhole) {
     std::string many = " 1 \r\n12345678901234567890123\r\n 1000000 \r\n";
     for (long long i = 0; i < 1'000'000; ++i)
         many += "-1." + std::to_string(1'000'000'000'000 + i) + "7E-300\r\n";
     write(many);
+    Calculator loaded;
     ASSERT_EQ(LoadStack(loaded, file_), LoadStatus::Loaded);
     ASSERT_EQ(SaveStack(loaded, file_), SaveStatus::Saved);
-    EXPECT_TRUE(read() == many + " in 1");    // not EXPECT_EQ: no 24 MB diff in the log
-    EXPECT_TRUE(ops::Add(loaded).stackFull);  // and an operation keeps its operands
+    EXPECT_TRUE(read() == many + " in 1");  // not EXPECT_EQ: no 24 MB diff in the log
+    EXPECT_TRUE(ops::Add(loaded).stackFull);
     EXPECT_EQ(loaded.count(), 1'000'000u);
+}
+
+TEST_F(StackFileTest, TheSavedFileHasTheRightsOfAnyNewFile) {
     ASSERT_EQ(SaveStack(Calculator(), file_), SaveStatus::Saved);
-    EXPECT_EQ(read(), " 1 \r\n\r\n 0 \r\n in 1");
     std::ofstream(dir_ / "plain") << "";  // a file made as any program makes one
     EXPECT_EQ(fs::status(file_).permissions(), fs::status(dir_ / "plain").permissions());
 }

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <set>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
@@ -70,15 +72,25 @@ TEST_F(WindowTest, StartsInRadiansWithTheFocusOnTheHiddenCatcher) {
     }
 }
 
-TEST_F(WindowTest, KeysTellTheirTooltipsToScreenReaders) {
-    QFile file(QStringLiteral(ORVANE_TOOLTIPS));  // what screen readers announce, by index
+TEST_F(WindowTest, KeysShowTheirCaptionsAndTellTheirTooltips) {
+    QFile file(QStringLiteral(ORVANE_KEY_TEXTS));  // what users read and screen readers announce
     ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
-    const QStringList tips = QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(tips.size(), kKeypadKeys);
-    for (int i = 0; i < kKeypadKeys; ++i) {
-        EXPECT_EQ(key(static_cast<Key>(i))->accessibleName(), tips[i]);
-        EXPECT_EQ(key(static_cast<Key>(i))->toolTip(), tips[i]);
+    std::set<Key> read;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+        const QStringList texts = line.split(u'|');  // name | caption | tooltip
+        if (line.startsWith(u'#') || texts.size() != 3) continue;
+        const auto named =
+            std::ranges::find(Keypad(), texts[0].trimmed().toStdString(), &KeypadKey::name);
+        ASSERT_NE(named, Keypad().end()) << line.toStdString();
+        const auto* button = static_cast<const QAbstractButton*>(key(named->key));
+        const std::string caption = texts[1].trimmed().toStdString();
+        const std::string tooltip = texts[2].trimmed().toStdString();
+        EXPECT_EQ(button->text().toStdString(), caption);
+        EXPECT_EQ(button->toolTip().toStdString(), tooltip);
+        EXPECT_EQ(button->accessibleName().toStdString(), tooltip);
+        read.insert(named->key);
     }
+    EXPECT_EQ(read.size(), std::size_t{kKeypadKeys});
 }
 
 // The menu commands through their shortcuts, ahead of the keys of their letters (the
