@@ -114,25 +114,25 @@ TEST_F(WindowTest, MenuShortcutsComeBeforeTheKeysOfTheirLetters) {
                                      QStringLiteral("About:Orvane Calc")}));
 }
 
-TEST_F(WindowTest, KeysAnswerEveryMouseButton) {
+// A key presses on the release of any button over it; a press that leaves the key does nothing.
+TEST_F(WindowTest, KeysAnswerEveryMouseButtonReleasedOverThem) {
     QTest::mouseClick(key(Key::Digit2), Qt::LeftButton);
     QTest::mouseClick(key(Key::Enter), Qt::RightButton);
     QTest::mouseClick(key(Key::Digit3), Qt::MiddleButton);
+    QTest::mousePress(key(Key::Digit4), Qt::LeftButton);
+    QTest::mouseRelease(key(Key::Digit4), Qt::LeftButton, {}, QPoint(-5, -5));
     QTest::mouseClick(key(Key::Add), Qt::LeftButton);
     EXPECT_EQ(listing()->item(10)->text(), QStringLiteral("1:      5"));
     EXPECT_EQ(label("countLabel")->text(), QStringLiteral("Stack: 1"));
 }
 
-TEST_F(WindowTest, AClickedRowStaysUnselected) {
+// Keys reach the calculator whatever was clicked, opened or closed before them; a clicked row
+// stays unselected.
+TEST_F(WindowTest, NoClickMenuOrBoxTakesTheFocusFromTheCatcher) {
     type({Qt::Key_5, Qt::Key_Return});
     const QPoint row = listing()->visualItemRect(listing()->item(10)).center();
     QTest::mouseClick(listing()->viewport(), Qt::LeftButton, {}, row);
     EXPECT_TRUE(listing()->selectedItems().isEmpty());
-    EXPECT_EQ(listing()->item(10)->text(), QStringLiteral("1:      5"));
-}
-
-// Keys reach the calculator whatever was clicked, opened or closed before them.
-TEST_F(WindowTest, NoClickMenuOrBoxTakesTheFocusFromTheCatcher) {
     for (QWidget* w :
          {listing()->viewport(), static_cast<QWidget*>(label("entryLine")), window_.centralWidget(),
           find("displayBar"), find("indicatorPanel"), key(Key::Digit1)}) {
@@ -211,6 +211,9 @@ TEST_F(TextsShowWhole, TheCountBeyondTheStacksLimit) {
     // Aligned right; the panel hides the label's left end.
     EXPECT_LE(QFontMetrics(count->font()).horizontalAdvance(count->text()),
               count->contentsRect().right() + 1 - count->visibleRegion().boundingRect().left());
+    type({Qt::Key_4, Qt::Key_Return});  // the stack is full: a warning, and the entry stays
+    EXPECT_EQ(notices_, QStringList({QStringLiteral("Warning:Stack is full.")}));
+    EXPECT_EQ(label("entryLine")->text(), QStringLiteral("4"));
 }
 
 TEST_F(TextsShowWhole, KeyCaptionsClearOfTheFacesEdges) {
@@ -227,23 +230,6 @@ TEST_F(TextsShowWhole, TheMenuBarWithoutFolding) {
     EXPECT_LE(bar->actionGeometry(bar->actions().back()).right(), bar->width());
     const auto* folded = bar->findChild<QWidget*>(QStringLiteral("qt_menubar_ext_button"));
     EXPECT_TRUE(folded == nullptr || !folded->isVisible());
-}
-
-// A press that leaves the key before its release does nothing.
-TEST_F(WindowTest, AReleaseOutsideTheKeyIsNoPress) {
-    QTest::mousePress(key(Key::Digit2), Qt::LeftButton);
-    QTest::mouseRelease(key(Key::Digit2), Qt::LeftButton, {}, QPoint(-5, -5));
-    EXPECT_TRUE(label("entryLine")->text().isEmpty());
-}
-
-TEST_F(WindowTest, AFullStackWarnsAndKeepsTheEntry) {
-    std::ofstream(dir_.filePath(QStringLiteral("StackTemp.stp")).toStdString(), std::ios::binary)
-        << " 1 \r\n\r\n 9999 \r\n"
-        << QByteArray("1\r\n").repeated(9999).toStdString();
-    window_.loadStack();
-    type({Qt::Key_4, Qt::Key_Return});
-    EXPECT_EQ(notices_, QStringList({QStringLiteral("Warning:Stack is full.")}));
-    EXPECT_EQ(label("entryLine")->text(), QStringLiteral("4"));
 }
 
 TEST_F(WindowTest, AFailedSaveIsSilent) {
