@@ -1,6 +1,8 @@
-// Any bytes as a number text: an accepted text agrees with the C library's strtod, its
-// stack text is a fixed point of normalisation, and that text reads back to itself.
+// Any bytes as a number text: an accepted text agrees with the C library's strtod, its normal
+// form with printf's %.15G, its stack text is a fixed point of normalisation, and that text
+// reads back to itself.
 #include <clocale>
+#include <cstdio>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -23,6 +25,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const double expected = std::strtod(trimmed.c_str(), &end);
     FUZZ_CHECK(end == trimmed.c_str() + trimmed.size());
     FUZZ_CHECK(expected == *value);
+
+    // printf is an independent writer of the same 15-digit form (but for the sign of zero).
+    char printed[64];
+    std::snprintf(printed, sizeof printed, "%.15G", expected);
+    FUZZ_CHECK(NormalForm(expected) == (std::string(printed) == "-0" ? "0" : printed));
 
     const auto stored = ToStackText(text);
     if (!stored) return 0;  // only the very largest doubles

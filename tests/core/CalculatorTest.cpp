@@ -16,35 +16,11 @@ Calculator Full() {
     return calc;
 }
 
-TEST(Stack, AFreshOrClearedOneListsElevenEmptyRows) {
-    Calculator calc = Full();
-    calc.clearAll();
-    EXPECT_EQ(calc.listing(), (Listing{Texts(11, ""), "Stack: 0"}));
-    EXPECT_EQ(Calculator().listing(), calc.listing());
-}
-
-// Below the bottom value lies an empty sentinel, which the sign key cannot change.
-TEST(Stack, AnEmptyOnesTopIsAnEmptySentinel) {
-    Calculator calc;
-    calc.replaceTopText("5");
-    EXPECT_EQ(calc.top(), "");
-}
-
 TEST(Stack, ListsTheTopOnTheLastRowAndLevel11OnTheFirst) {
     Calculator calc;
     calc.push("7");
     EXPECT_EQ(calc.listing().rows, Texts({"", "", "", "", "", "", "", "", "", "", "1:      7"}));
     EXPECT_EQ(Full().listing().rows.front(), "11:      9,989");
-}
-
-// The limit is tested before the text: not even an empty or unfinished one is taken.
-TEST(Stack, AFullOneRefusesAnyTextAndStaysAsItWas) {
-    Calculator calc = Full();
-    const Listing full = calc.listing();
-    for (const char* text : {"2", "", ".", "-"}) {
-        EXPECT_EQ(calc.push(text), PushResult::StackFull) << text;
-    }
-    EXPECT_EQ(calc.listing(), full);
 }
 
 // Two calculators draw different numbers, spread over the whole of [0, 1).

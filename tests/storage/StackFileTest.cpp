@@ -76,8 +76,7 @@ TEST_F(StackFileTest, AModeLineNeitherZeroNorOneKeepsTheMode) {
         Calculator loaded;
         loaded.setAngle(angle);
         write(angle == AngleMode::Degrees ? " 2 \r\n\r\n 0 \r\n" : "\r\n\r\n 0 \r\n");
-        EXPECT_EQ(LoadStack(loaded, file_), LoadStatus::Loaded);
-        EXPECT_EQ(loaded.angle(), angle);
+        EXPECT_TRUE(LoadStack(loaded, file_) == LoadStatus::Loaded && loaded.angle() == angle);
     }
 }
 
