@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Configures build-windows/ with the "windows" preset for the Qt for Windows in
+# $ORVANE_WINDOWS_QT, which is scripts/windows-qt.sh's prefix when unset (that script builds Qt
+# once). A folder configured earlier for another Qt prefix keeps that Qt's package folders
+# (Qt6_DIR and the rest) in its cache and would go on using them, so it is configured afresh.
+# usage: windows-configure.sh [more cmake arguments]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+if [ -z "${ORVANE_WINDOWS_QT:-}" ]; then
+  ORVANE_WINDOWS_QT="$(scripts/windows-qt.sh)"
+fi
+export ORVANE_WINDOWS_QT
+cache=build-windows/CMakeCache.txt
+fresh=()
+if [ -f "$cache" ] &&
+    [ "$(sed -n 's/^CMAKE_PREFIX_PATH:[A-Z]*=//p' "$cache")" != "$ORVANE_WINDOWS_QT" ]; then
+  echo "windows-configure.sh: $cache names another Qt prefix: configuring afresh" >&2
+  fresh=(--fresh)
+fi
+cmake --preset windows "${fresh[@]}" "$@"
