@@ -2,7 +2,8 @@
 # Configures build-windows/ with the "windows" preset for the Qt for Windows in
 # $ORVANE_WINDOWS_QT, which is scripts/windows-qt.sh's prefix when unset (that script builds Qt
 # once). A folder configured earlier for another Qt prefix keeps that Qt's package folders
-# (Qt6_DIR and the rest) in its cache and would go on using them, so it is configured afresh.
+# (Qt6_DIR and the rest) in its cache and would go on using them, even once CMAKE_PREFIX_PATH
+# names the new one: it is configured afresh when either names another prefix.
 # usage: windows-configure.sh [more cmake arguments]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,9 +12,11 @@ if [ -z "${ORVANE_WINDOWS_QT:-}" ]; then
 fi
 export ORVANE_WINDOWS_QT
 cache=build-windows/CMakeCache.txt
+# cached NAME: the variable's value in the cache, empty when it is not there.
+cached() { sed -n "s/^$1:[A-Z]*=//p" "$cache"; }
 fresh=()
-if [ -f "$cache" ] &&
-    [ "$(sed -n 's/^CMAKE_PREFIX_PATH:[A-Z]*=//p' "$cache")" != "$ORVANE_WINDOWS_QT" ]; then
+if [ -f "$cache" ] && { [ "$(cached CMAKE_PREFIX_PATH)" != "$ORVANE_WINDOWS_QT" ] ||
+    [[ "$(cached Qt6_DIR)" != "$ORVANE_WINDOWS_QT"/* ]]; }; then
   echo "windows-configure.sh: $cache names another Qt prefix: configuring afresh" >&2
   fresh=(--fresh)
 fi
