@@ -10,6 +10,7 @@ cd "$(dirname "$0")/.."
 if [ -z "${ORVANE_WINDOWS_QT:-}" ]; then
   ORVANE_WINDOWS_QT="$(scripts/windows-qt.sh)"
 fi
+ORVANE_WINDOWS_QT="${ORVANE_WINDOWS_QT%/}"  # as Qt6_DIR is compared with PREFIX/...
 export ORVANE_WINDOWS_QT
 cache=build-windows/CMakeCache.txt
 # cached NAME: the variable's value in the cache, empty when it is not there.
