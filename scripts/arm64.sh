@@ -3,19 +3,18 @@
 # targets' corpus replays cross-built with Debian's aarch64 compiler (no Qt: the engine only),
 # run by ctest through qemu-aarch64 with the target's libraries from /usr/aarch64-linux-gnu;
 # then scripts/same-digits.sh compares what every key stores there with Linux x86-64.
-# Results in build-arm64/.   usage: arm64.sh [operands per key, default 100000]
+# Results in build-arm64/, the "arm64" preset's folder.
+# usage: arm64.sh [operands per key, default 100000]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh arm64
 dir=build-arm64
-cmake -S . -B "$dir" -DCMAKE_TOOLCHAIN_FILE=cmake/aarch64-linux-gnu.cmake \
-  -DCMAKE_BUILD_TYPE=Release -DORVANE_BUILD_UI=OFF -DORVANE_BUILD_BENCH=OFF \
-  -DORVANE_GTEST_SOURCE=/usr/src/googletest
-cmake --build "$dir" -j"$(nproc)"
+cmake --preset arm64
+cmake --build --preset arm64 -j"$(nproc)"
 # No fused multiply-add in the engine: it would round once where the other builds round twice.
 if aarch64-linux-gnu-objdump -d "$dir"/src/*/liborvane_*.a | grep -E '\sf(n)?m(add|sub)\s'; then
   echo "arm64: the compiler fused a multiply and an add (above)" >&2
   exit 1
 fi
-ctest --test-dir "$dir" --output-on-failure -j"$(nproc)"
+ctest --preset arm64 -j"$(nproc)"
 scripts/same-digits.sh "${1:-100000}" arm64

@@ -1,13 +1,12 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang (ASan and UBSan on) and runs each for a while on
-# its corpus. usage: fuzz.sh [seconds per target, default 30]
+# its corpus (the "fuzz" preset, build-fuzz/). usage: fuzz.sh [seconds per target, default 30]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-30}"
 scripts/deps.sh fuzz
-CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DORVANE_FUZZ=ON -DORVANE_BUILD_UI=OFF -DBUILD_TESTING=OFF -DORVANE_BUILD_BENCH=OFF
-cmake --build build-fuzz -j"$(nproc)"
+cmake --preset fuzz
+cmake --build --preset fuzz -j"$(nproc)"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 status=0

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the Debian package in build-deb/ as Debian builds its own (dpkg-buildflags, all
-# hardening) and checks what a Debian or Windows user gets:
+# Builds the Debian package in build-deb/ (the "package" preset) as Debian builds its own
+# (dpkg-buildflags, all hardening) and checks what a Debian or Windows user gets:
 #   lintian            no error and no warning on the .deb
 #   appstream          the metainfo, alone and within the package's file tree
 #   desktop entry      desktop-file-validate prints nothing
@@ -14,11 +14,10 @@ scripts/deps.sh ui package
 dir=build-deb
 
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
-cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release -DORVANE_BUILD_UI=ON -DBUILD_TESTING=OFF \
-  -DORVANE_BUILD_BENCH=OFF \
+cmake --preset package \
   -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
   -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null
-cmake --build "$dir" -j"$(nproc)"
+cmake --build --preset package -j"$(nproc)"
 rm -f "$dir"/orvane-calc_*.deb
 (cd "$dir" && cpack -G DEB >/dev/null)
 debs=("$dir"/orvane-calc_*.deb)

@@ -2,22 +2,22 @@
 # Windows, built here and tested under wine64: Qt for Windows (built once, then cached), then
 # orvane-calc.exe and every test cross-built with mingw-w64; the tests run under wine64 on an
 # Xvfb of their own, the end-to-end test drives the .exe, and CPack makes the ZIP and the
-# installer, which is installed, used and uninstalled silently.   Results in build-windows/.
+# installer, which is installed, used and uninstalled silently.   Results in build-windows/,
+# the "windows" preset's folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh windows
-qt="$(scripts/windows-qt.sh)"
+# The preset reads the Qt prefix from the environment; same-digits.sh below finds it there too.
+ORVANE_WINDOWS_QT="$(scripts/windows-qt.sh)"
+export ORVANE_WINDOWS_QT
 dir=build-windows
-cmake -S . -B "$dir" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-  -DCMAKE_BUILD_TYPE=Release -DCMAKE_FIND_ROOT_PATH="$qt" -DCMAKE_PREFIX_PATH="$qt" \
-  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-  -DORVANE_BUILD_BENCH=OFF -DORVANE_GTEST_SOURCE=/usr/src/googletest
-cmake --build "$dir" -j"$(nproc)"
+scripts/windows-configure.sh
+cmake --build --preset windows -j"$(nproc)"
 
 # A prefix of the run's own; each step ends its wineserver, so a new display gets a new one.
 export WINEPREFIX="$PWD/$dir/wineprefix"
 rm -rf "$WINEPREFIX"
-python3 scripts/xsession.py ctest --test-dir "$dir" --output-on-failure
+python3 scripts/xsession.py ctest --preset windows
 python3 scripts/xsession.py scripts/same-digits.sh
 python3 tests/e2e/e2e_test.py "$dir/orvane-calc.exe"
 (cd "$dir" && cpack -G ZIP && cpack -G NSIS64)
