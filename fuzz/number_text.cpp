@@ -2,8 +2,8 @@
 // form with printf's %.15G, its stack text is a fixed point of normalisation, and that text
 // reads back to itself.
 #include <clocale>
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
