@@ -7,8 +7,6 @@
 namespace orvane {
 namespace {
 
-using Texts = std::vector<std::string>;
-
 // 1 to 9999, each pushed.
 Calculator Full() {
     Calculator calc;
@@ -16,10 +14,15 @@ Calculator Full() {
     return calc;
 }
 
-TEST(Stack, ListsTheTopOnTheLastRowAndLevel11OnTheFirst) {
+// Below the bottom value lies an empty sentinel, which no text may replace.
+TEST(Stack, AnEmptyOnesTopIsAnEmptySentinel) {
     Calculator calc;
-    calc.push("7");
-    EXPECT_EQ(calc.listing().rows, Texts({"", "", "", "", "", "", "", "", "", "", "1:      7"}));
+    calc.replaceTopText("5");
+    EXPECT_EQ(calc.top(), "");
+}
+
+// The key sessions and the engine fuzz target read the last row; this is the first.
+TEST(Stack, ListsLevel11OnTheFirstRow) {
     EXPECT_EQ(Full().listing().rows.front(), "11:      9,989");
 }
 
