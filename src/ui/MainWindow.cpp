@@ -91,7 +91,7 @@ const char* Reason(LoadStatus status) {
         case LoadStatus::EndsEarly:
             return "a line is missing";
         case LoadStatus::BadCount:
-            return "its count is no whole number of 0 or more";
+            return "its count is no whole number from 0 to a million";
         case LoadStatus::BadValue:
             return "a value is no number a stack can hold";
     }
