@@ -6,7 +6,9 @@ set -euo pipefail
 packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev libboost-dev icoutils)
 for part in "$@"; do
   case "$part" in
-    ui) packages+=(qt6-base-dev libgl-dev fonts-liberation2 pkg-config libxkbcommon-x11-dev) ;;
+    # libxkbcommon-dev and xkb-data: the layout tests compile keymaps from layout names
+    ui) packages+=(qt6-base-dev libgl-dev fonts-liberation2 pkg-config libxkbcommon-x11-dev
+                   libxkbcommon-dev xkb-data qt6-wayland-dev libwayland-dev) ;;
     e2e) packages+=(python3 python3-xlib xvfb xdotool xclip x11-utils x11-xserver-utils x11-xkb-utils) ;;
     blackbox) packages+=(xvfb xdotool xclip x11-utils x11-xserver-utils imagemagick dbus at-spi2-core python3-pyatspi) ;;
     fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;

@@ -3,7 +3,7 @@
 #include <QScreen>
 
 #include "ui/MainWindow.h"
-#include "ui/Platform.h"
+#include "ui/StackFilePlace.h"
 #include "ui/StartupMessages.h"
 
 int main(int argc, char* argv[]) {

@@ -2,7 +2,7 @@
 
 #include <QKeyEvent>
 
-#include "ui/Platform.h"
+#include "ui/KeyTranslation.h"
 
 namespace orvane::ui {
 
@@ -23,7 +23,9 @@ void KeyCatcher::keyPressEvent(QKeyEvent* event) {
     event->accept();
     constexpr Qt::KeyboardModifiers kChording =
         Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    if (const int code = VirtualKeyOf(*event)) {
+    KeyFacts facts = FactsOf(*event);
+    if (keymap_) facts.levels = keymap_->levelsOf(*event);
+    if (const int code = VirtualKeyFor(facts)) {
         emit keyDown(code, (event->modifiers() & kChording) == Qt::ControlModifier);
     }
 }

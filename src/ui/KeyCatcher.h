@@ -1,9 +1,12 @@
 // The hidden key catcher: holds the keyboard focus below the visible client area and hands
-// every key press on as a virtual-key code. Tab is a key like any other here, never a
-// focus move.
+// every key press on as a virtual-key code, as the active layout assigns it. Tab is a key like
+// any other here, never a focus move.
 #pragma once
 
 #include <QWidget>
+#include <memory>
+
+#include "ui/KeymapSource.h"
 
 namespace orvane::ui {
 
@@ -20,6 +23,9 @@ class KeyCatcher : public QWidget {
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool) override { return false; }  // Tab comes as a key
+
+  private:
+    std::unique_ptr<KeymapSource> keymap_ = KeymapSourceForDisplay();
 };
 
 }  // namespace orvane::ui

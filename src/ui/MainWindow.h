@@ -10,7 +10,7 @@
 #include "core/Calculator.h"
 #include "input/Keypad.h"
 #include "ui/Menus.h"
-#include "ui/Platform.h"
+#include "ui/StackFilePlace.h"
 
 class QLabel;
 class QListWidget;
