@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QStyle>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "input/EntryLine.h"
@@ -106,8 +107,15 @@ void Tell(const char* what, const std::filesystem::path& file, const char* reaso
 
 }  // namespace
 
-MainWindow::MainWindow(StackFilePlace stackFile, std::unique_ptr<RandomSource> random)
+MainWindow::MainWindow(StackFilePlace stackFile, std::unique_ptr<RandomSource> random,
+                       bool ownTitleBar)
     : calc_(std::move(random)), stackFile_(std::move(stackFile)) {
+    // One fixed size: nothing to maximise, so no window manager is asked to offer it. Set before
+    // any child exists: a menu bar may make the native window, which would keep Qt's own frame.
+    setWindowFlags(ownTitleBar ? Qt::Window | Qt::FramelessWindowHint
+                               : Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                     Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                     Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Orvane RPN Calculator."));
     // The menu bar's and the keys' face, at the size the desktop asks for.
     setFont(WindowFace(QFontInfo(font()).pointSizeF(), false));
@@ -121,7 +129,19 @@ MainWindow::MainWindow(StackFilePlace stackFile, std::unique_ptr<RandomSource> r
     client->setAutoFillBackground(true);
     setCentralWidget(client);
     buildControls(client);
-    angle_ = BuildMenuBar(menuBar(), this, kClientArea.width());
+    menuBar_ = new QMenuBar(this);
+    angle_ = BuildMenuBar(menuBar_, this, kClientArea.width());
+    if (ownTitleBar) {
+        auto* top = new QWidget(this);
+        auto* column = new QVBoxLayout(top);
+        column->setContentsMargins(0, 0, 0, 0);
+        column->setSpacing(0);
+        column->addWidget(new TitleBar(top));
+        column->addWidget(menuBar_);
+        setMenuWidget(top);
+    } else {
+        setMenuBar(menuBar_);
+    }
     setUpStartState();
 }
 
@@ -202,7 +222,7 @@ void MainWindow::pressKey(int index) { showOutcome(PressKey(calc_, static_cast<K
 void MainWindow::keyDown(int virtualKey, bool withCtrl) {
     // Qt matches a shortcut by the letter typed, and a layout without Latin letters types none:
     // the key's code finds it then, as on Windows. Only what no shortcut takes is a keypad key.
-    if (QAction* command = withCtrl ? MenuCommandFor(menuBar(), virtualKey) : nullptr) {
+    if (QAction* command = withCtrl ? MenuCommandFor(menuBar_, virtualKey) : nullptr) {
         command->trigger();
         return;
     }

@@ -11,9 +11,11 @@
 #include "input/Keypad.h"
 #include "ui/Menus.h"
 #include "ui/StackFilePlace.h"
+#include "ui/TitleBar.h"
 
 class QLabel;
 class QListWidget;
+class QMenuBar;
 
 namespace orvane::ui {
 
@@ -29,8 +31,10 @@ struct Notice {
 class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
+    // ownTitleBar: the window draws its title bar itself (NeedsOwnTitleBar()).
     explicit MainWindow(StackFilePlace stackFile,
-                        std::unique_ptr<RandomSource> random = MakeSeededRandom());
+                        std::unique_ptr<RandomSource> random = MakeSeededRandom(),
+                        bool ownTitleBar = NeedsOwnTitleBar());
 
     // Test seams: how a box is shown and how a page is opened. Nothing else is replaced.
     void setNoticeShower(std::function<void(const Notice&)> show) { showNotice_ = std::move(show); }
@@ -70,6 +74,7 @@ class MainWindow : public QMainWindow {
     QLabel* angleLabel_ = nullptr;
     QLabel* entryLine_ = nullptr;
     KeyCatcher* keyCatcher_ = nullptr;
+    QMenuBar* menuBar_ = nullptr;
     AngleActions angle_{};
 };
 

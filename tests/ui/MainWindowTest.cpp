@@ -227,6 +227,36 @@ TEST_F(TextsShowWhole, TheMenuBarWithoutFolding) {
     EXPECT_TRUE(folded == nullptr || !folded->isVisible());
 }
 
+// One fixed size, nothing to maximise: no window manager is asked for the button, and where the
+// window draws its own title bar (a Wayland compositor without title bars of its own) that bar
+// has minimise and close alone, above menus that still answer their shortcuts.
+TEST_F(WindowTest, OffersNoMaximiseButton) {
+    // Without customised hints Qt asks for every button.
+    EXPECT_TRUE(window_.windowFlags() & Qt::CustomizeWindowHint);
+    EXPECT_FALSE(window_.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(window_.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_TRUE(window_.windowFlags() & Qt::WindowCloseButtonHint);
+
+    MainWindow own(StackFilePlace(dir_.filePath(QStringLiteral("own.stp"))), MakeSeededRandom(),
+                   true);
+    own.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&own));
+    EXPECT_TRUE(own.windowFlags() & Qt::FramelessWindowHint);
+    const auto* bar = own.findChild<QWidget*>(QStringLiteral("titleBar"));
+    ASSERT_NE(bar, nullptr);
+    QStringList buttons;
+    for (const auto* b : bar->findChildren<QAbstractButton*>()) buttons << b->accessibleName();
+    EXPECT_EQ(buttons, QStringList({QStringLiteral("Minimize"), QStringLiteral("Close")}));
+    const auto* menus = own.findChild<QMenuBar*>();
+    EXPECT_GE(menus->mapTo(&own, QPoint()).y(), bar->height());
+    own.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&own));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_D, Qt::ControlModifier);
+    EXPECT_EQ(own.engine().angle(), AngleMode::Degrees);
+    QTest::mouseClick(bar->findChildren<QAbstractButton*>().back(), Qt::LeftButton);
+    EXPECT_FALSE(own.isVisible());
+}
+
 TEST_F(WindowTest, AFailedSaveIsSilent) {
     std::ofstream(dir_.filePath(QStringLiteral("plain")).toStdString()) << "";
     // The stack file's path is a directory; its folder cannot be made under a plain file.
