@@ -11,6 +11,7 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 
 try:
@@ -145,6 +146,12 @@ class Display:
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=TIMEOUT)
         wait_for(lambda: self.clipboard() == text, "xclip to own the clipboard")
 
+    def motif_hints(self, window):  # (functions, decorations) the window allows, as bit masks
+        values = self.run("xprop", "-id", window, "-notype", "_MOTIF_WM_HINTS").split("=")[-1]
+        flags, functions, decorations = (int(v, 0) for v in values.split(",")[:3])
+        every = lambda mask: ~mask & 0x7F if mask & 1 else mask  # bit 0: all but those named
+        return (every(functions) if flags & 1 else 0x7F), (every(decorations) if flags & 2 else 0x7F)
+
     def icon_sizes(self, window):  # the sizes the window offers for its title bar, as (w, h)
         out = self.run("xprop", "-id", window, "-notype", "_NET_WM_ICON")
         return re.findall(r"Icon \((\d+) x (\d+)\)", out)
@@ -200,6 +207,14 @@ class Program:
         wait_for(lambda: not self.display.find("Saved"), "the Saved box to close")
         self.display.focus(self.window)
 
+    ready = ()  # the X server's own reports wake a wait for this program's state
+
+    def num_lock(self):  # whether Num Lock is on, as the program's keys see it
+        return "Num Lock:    on" in self.display.run("xset", "q")
+
+    def clipboard(self, text=None):  # the X clipboard's text, or set to this text
+        return self.display.clipboard(text)
+
     def peak_rss_mib(self):  # the program's own, or wine's process that runs it
         pids = [self.process.pid]
         if self.wine_prefix:
@@ -234,6 +249,157 @@ class Program:
             end_wineserver(self.env)
             if self.own_prefix:
                 shutil.rmtree(self.wine_prefix, ignore_errors=True)
+
+
+WESTON_TITLE = "Weston Compositor - screen0"
+NUM_LOCK = 0x10  # Mod2, where the keymaps put Num Lock
+
+
+class Compositor:
+    """Weston on a display's Xvfb, through its x11 backend: a Wayland session whose keys come from
+    the X server, so that xdotool's key codes sent to weston's window reach the Wayland client
+    that has the keyboard focus. Weston compiles the X server's keymap, and a later setxkbmap's
+    too, and sends it to its clients."""
+
+    def __init__(self, display):
+        self.display = display
+        self.runtime = tempfile.mkdtemp(prefix="orvane-wayland-")
+        socket = "wayland-orvane"
+        self.log = tempfile.TemporaryFile()
+        self.process = subprocess.Popen(
+            ["weston", "--backend=x11-backend.so", f"--socket={socket}", "--width=640",
+             "--height=720", "--idle-time=0", "--no-config"],
+            env=dict(display.env, XDG_RUNTIME_DIR=self.runtime), stdout=subprocess.DEVNULL,
+            stderr=self.log)
+        path = os.path.join(self.runtime, socket)
+        self.window = wait_for(lambda: self.process.poll() is not None or
+                               (os.path.exists(path) and display.find(WESTON_TITLE)), "weston")
+        if self.process.poll() is not None:
+            self.log.seek(0)
+            raise AssertionError(f"weston exited: {self.log.read().decode(errors='replace')}")
+        self.env = {k: v for k, v in display.env.items() if k != "DISPLAY"}
+        self.env.update(XDG_RUNTIME_DIR=self.runtime, WAYLAND_DISPLAY=socket,
+                        QT_QPA_PLATFORM="wayland")
+        display.focus(self.window)
+
+    def run(self, *command, **options):
+        return subprocess.run(command, env=self.env, timeout=TIMEOUT, **options)
+
+    def close(self):
+        self.process.terminate()
+        self.process.wait(timeout=TIMEOUT)
+        shutil.rmtree(self.runtime, ignore_errors=True)
+
+
+class ProtocolLog:
+    """What a Wayland client's own protocol log (WAYLAND_DEBUG=client, on its standard error)
+    tells: each toplevel's title, which surface has the keyboard focus and the locked modifiers.
+    A thread reads it as it comes, so the client never waits on a full pipe; `ready` can be
+    waited on for news."""
+    LINE = re.compile(r"^\[[\d.]+\]\s+(?:-> )?(\w+)@(\d+)\.(\w+)\((.*)\)$")
+
+    def __init__(self, stream):
+        self.ready, self._wake = os.pipe()
+        os.set_blocking(self.ready, False)
+        self._lines, self._lock = [], threading.Lock()
+        self.tail = []  # the last lines, told when the client fails
+        self.xdg_surface, self.toplevel, self.titles = {}, {}, {}
+        self.focus, self.locked = None, 0
+        threading.Thread(target=self._read, args=(stream,), daemon=True).start()
+
+    def _read(self, stream):
+        for raw in stream:
+            with self._lock:
+                self._lines.append(raw.decode(errors="replace").rstrip("\n"))
+            os.write(self._wake, b".")
+        os.close(self._wake)
+
+    def update(self):
+        try:
+            while os.read(self.ready, 4096):
+                pass
+        except BlockingIOError:
+            pass
+        with self._lock:
+            lines, self._lines = self._lines, []
+        self.tail = (self.tail + lines)[-40:]
+        for line in lines:
+            if match := self.LINE.match(line):
+                self._take(*match.groups())
+
+    def _take(self, interface, number, message, arguments):
+        ids = re.findall(r"@(\d+)", arguments)
+        if message == "get_xdg_surface":  # (new id xdg_surface@A, wl_surface@S)
+            self.xdg_surface[ids[0]] = ids[1]
+        elif message == "get_toplevel":  # xdg_surface@A.get_toplevel(new id xdg_toplevel@T)
+            self.toplevel[ids[0]] = self.xdg_surface.get(number)
+        elif message == "set_title":
+            self.titles[self.toplevel.get(number)] = arguments.strip('"')
+        elif interface == "wl_keyboard" and message == "enter":
+            self.focus = ids[0]
+        elif interface == "wl_keyboard" and message == "leave" and self.focus in (ids or [None]):
+            self.focus = None  # from this surface, or from one already gone (nil)
+        elif interface == "wl_keyboard" and message == "modifiers":
+            self.locked = int(arguments.split(",")[3])
+
+    def focused_title(self):
+        self.update()
+        return self.titles.get(self.focus)
+
+
+class WaylandProgram:
+    """A program as a client of a Compositor, with what Program offers the tests: its keys go to
+    weston's X window, and its protocol log tells which of its windows has the focus."""
+
+    def __init__(self, compositor, path, title, cwd=None):
+        self.display, self.compositor, self.title = compositor.display, compositor, title
+        self.wine_prefix, self.window = None, compositor.window
+        self.env = dict(compositor.env, WAYLAND_DEBUG="client")
+        self.process = subprocess.Popen([path], cwd=cwd, env=self.env, stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.PIPE)
+        self.log = ProtocolLog(self.process.stderr)
+        self.ready = (self.log.ready,)  # its protocol log wakes a wait for its state
+        self.focused(title, f"a window '{title}' from {path}")
+
+    def focused(self, title, what):  # waits until the window of this title has the keyboard
+        try:
+            wait_for(lambda: self.process.poll() is not None or self.log.focused_title() == title,
+                     what, ready=(self.log.ready,))
+        except AssertionError as timeout:
+            raise self._failure(f"{timeout}; the focus is on {self.log.focused_title()!r}") from None
+        if self.process.poll() is not None:
+            raise self._failure(f"the program exited with {self.process.returncode}")
+
+    def save_stack(self, keys="ctrl+s"):  # Save, then Enter on its "Saved" box
+        self.display.keys(keys)
+        self.focused("Saved", "the Saved box")
+        self.display.keys("Return")
+        self.focused(self.title, "the Saved box to close")
+
+    def num_lock(self):
+        self.log.update()
+        return bool(self.log.locked & NUM_LOCK)
+
+    def clipboard(self, text=None):  # through wl-clipboard, which takes the focus for a moment
+        if text is None:
+            return self.compositor.run("wl-paste", "--no-newline", capture_output=True,
+                                       text=True).stdout
+        self.compositor.run("wl-copy", text, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        wait_for(lambda: self.clipboard() == text, "wl-copy to own the clipboard", ready=self.ready)
+        self.focused(self.title, "the focus back from wl-copy")
+
+    def _failure(self, why):
+        self.close()
+        said = "\n".join(self.log.tail)
+        return AssertionError(f"{why}; it said: {said}" if said else why)
+
+    def close(self):
+        self.process.terminate()
+        try:
+            self.process.wait(timeout=TIMEOUT)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            self.process.wait()
 
 
 @atexit.register

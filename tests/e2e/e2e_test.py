@@ -1,13 +1,16 @@
 #!/usr/bin/env python3
 # The real program driven as a user drives it: its own Xvfb display, real key events through
 # XTEST (xdotool: the key map reads the physical keys, which synthetic events lack), the real
-# clipboard (xclip), and the real stack file beside a copy of the program in a folder whose name
-# is not ASCII, which is also how the state is read back. An .exe runs under wine64, where the
-# same X key events reach the Windows key path.   usage: e2e_test.py PATH/TO/orvane-calc[.exe]
+# clipboard, and the real stack file beside a copy of the program in a folder whose name is not
+# ASCII, which is also how the state is read back. On Linux every step runs twice: as an X11
+# client (clipboard by xclip), and as a Wayland client of weston, whose x11 backend passes the
+# same X key events on (clipboard by wl-clipboard). An .exe runs under wine64, where the same X
+# key events reach the Windows key path.   usage: e2e_test.py PATH/TO/orvane-calc[.exe]
 import os, shutil, subprocess, sys, tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
-from xsession import CALCULATOR_TITLE as TITLE, WINE, Display, Program, wait_for  # noqa: E402
+from xsession import (CALCULATOR_TITLE as TITLE, WINE, Compositor, Display, Program,  # noqa: E402
+                      WaylandProgram, wait_for)
 
 # X keycodes of the numeric keypad's keys (Num Lock decides what they send), and of the main
 # keyboard's R, P and S, whatever letters the layout prints on them.
@@ -16,20 +19,22 @@ KEYCODES = dict(zip("kp0 kp1 kp2 kp3 kp4 kp5 kp6 kp7 kp8 kp9 kpdot R P S".split(
 
 
 class Calculator:
-    def __init__(self, program, folder, layout=None):
+    def __init__(self, program, folder, layout=None, wayland=False):
         self.display = Display(layout)
+        self.compositor = Compositor(self.display) if wayland else None
         self.stack_file = os.path.join(folder, "StackTemp.stp")
         self.program, self.save_keys = program, "ctrl+s"
-        self.app = Program(self.display, shutil.copy2(program, folder), TITLE, cwd=folder)
+        copy = shutil.copy2(program, folder)
+        self.app = (WaylandProgram(self.compositor, copy, TITLE, cwd=folder) if wayland else
+                    Program(self.display, copy, TITLE, cwd=folder))
 
     def keys(self, names):
         self.display.keys(" ".join(KEYCODES.get(k, k) for k in names.split()))
 
-    def num_lock(self, on):
-        is_on = lambda: ("Num Lock:    on" in self.display.run("xset", "q")) == on
-        if not is_on():
+    def num_lock(self, on):  # as the program sees it: weston keeps a lock state of its own
+        if self.app.num_lock() != on:
             self.keys("Num_Lock")
-        wait_for(is_on, "Num Lock")
+        wait_for(lambda: self.app.num_lock() == on, "Num Lock", ready=self.app.ready)
 
     # The stack file's bytes after a Save, which its "Saved" box follows. The file stays in place
     # until then: a Load still on its way to a slow program (wine's) must find it.
@@ -45,6 +50,8 @@ class Calculator:
 
     def close(self):
         self.app.close()
+        if self.compositor:
+            self.compositor.close()
         self.display.close()
 
 
@@ -76,23 +83,29 @@ def us_keyboard(calc):
     calc.keys("ctrl+l")
     assert calc.save() == saved
     calc.keys("R 2 Return 3 Return 5")
-    calc.display.clipboard("(not copied)")
+    calc.app.clipboard("(not copied)")
     calc.keys("ctrl+c")
-    copied = wait_for(lambda: calc.display.clipboard() != "(not copied)" and calc.display.clipboard(), "Copy")
+    copied = wait_for(lambda: calc.app.clipboard() != "(not copied)" and calc.app.clipboard(), "Copy",
+                      ready=calc.app.ready)
     assert copied == "3", copied
-    calc.display.clipboard("\t1.5E3\n")
+    calc.app.clipboard("\t1.5E3\n")
     check(calc, "ctrl+v", "1.5E3", [])
-    calc.display.clipboard("abc")
+    calc.app.clipboard("abc")
     check(calc, "ctrl+v 4", "4", [])  # not a number: the entry line stays as it was
     if calc.app.wine_prefix:  # sent the Windows way: a virtual key, then characters as Unicode
         sender = os.path.join(os.path.dirname(calc.program), "send-input.exe")
         calc.keys("R")
         subprocess.run([WINE, sender, TITLE, "vk:37", "8.5", "vk:0D"], env=calc.app.env, check=True)
         assert (state := calc.state()[2]) == ["78.5"], state
+    if calc.compositor:
+        return
     # The title bar's icon: from the PNGs up to 128 px on Linux; wine passes on Windows' small
     # and large icons.
     sizes = calc.display.icon_sizes(calc.app.window)
     assert sizes and (calc.app.wine_prefix or ("128", "128") in sizes), f"title bar icon sizes: {sizes}"
+    if not calc.app.wine_prefix:  # a window of one fixed size asks no window manager to maximise
+        functions, decorations = calc.display.motif_hints(calc.app.window)
+        assert not functions & 16 and not decorations & 64, (functions, decorations)
 
 
 def latin_layouts(calc):  # the key that types the point is the period key, wherever it lies
@@ -112,19 +125,26 @@ def russian_keyboard(calc):  # keys by their place: S swaps, P is pi, R resets, 
 
 
 def main(program):
-    # Other layouts on Linux only: on Windows the system gives the codes, which wine does not
-    # (it reads the X layout once, as it starts, and gives Russian letters codes of its own).
-    layouts = ((latin_layouts, None), (russian_keyboard, "ru")) if not program.endswith(".exe") else ()
-    for steps, layout in ((us_keyboard, None), *layouts):
+    # Other layouts and Wayland on Linux only: on Windows the system gives the codes, which wine
+    # does not (it reads the X layout once, as it starts, and gives Russian letters codes of its
+    # own).
+    windows = program.endswith(".exe")
+    layouts = ((latin_layouts, None), (russian_keyboard, "ru")) if not windows else ()
+    runs = [(steps, layout, wayland) for wayland in ((False,) if windows else (False, True))
+            for steps, layout in ((us_keyboard, None), *layouts)]
+    for steps, layout, wayland in runs:
         with tempfile.TemporaryDirectory(prefix="orvane-e2e-") as root:
             folder = os.path.join(root, "Zürich-数")
             os.mkdir(folder)
-            calc = Calculator(program, folder, layout)
+            calc = Calculator(program, folder, layout, wayland)
             try:
                 steps(calc)
+            except AssertionError as failed:
+                raise AssertionError(f"{steps.__name__} on {'Wayland' if wayland else 'X11'}: "
+                                     f"{failed}") from None
             finally:
                 calc.close()
-    print(f"e2e: {1 + len(layouts)} passed, 0 failed")
+    print(f"e2e: {len(runs)} passed, 0 failed")
 
 
 if __name__ == "__main__":
