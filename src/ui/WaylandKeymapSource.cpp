@@ -52,7 +52,7 @@ class WaylandKeymapSource final : public QWaylandClientExtension, public KeymapS
     }
 
   private:
-    static WaylandKeymapSource& Self(void* data) {
+    static WaylandKeymapSource& self(void* data) {
         return *static_cast<WaylandKeymapSource*>(data);
     }
 
@@ -102,20 +102,20 @@ class WaylandKeymapSource final : public QWaylandClientExtension, public KeymapS
 
 const wl_seat_listener WaylandKeymapSource::kSeatListener{
     [](void* data, wl_seat*, std::uint32_t capabilities) {
-        Self(data).useCapabilities(capabilities);
+        self(data).useCapabilities(capabilities);
     },
     [](void*, wl_seat*, const char*) {},
 };
 
 const wl_keyboard_listener WaylandKeymapSource::kKeyboardListener{
     [](void* data, wl_keyboard*, std::uint32_t format, std::int32_t fd, std::uint32_t size) {
-        Self(data).useKeymap(format, fd, size);
+        self(data).useKeymap(format, fd, size);
     },
     [](void*, wl_keyboard*, std::uint32_t, wl_surface*, wl_array*) {},
     [](void*, wl_keyboard*, std::uint32_t, wl_surface*) {},
     [](void*, wl_keyboard*, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t) {},
     [](void* data, wl_keyboard*, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t,
-       std::uint32_t group) { Self(data).group_ = group; },
+       std::uint32_t group) { self(data).group_ = group; },
     [](void*, wl_keyboard*, std::int32_t, std::int32_t) {},
 };
 
