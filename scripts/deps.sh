@@ -12,7 +12,8 @@ for part in "$@"; do
     fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
     lint) packages+=(clang-format-14 clang-tidy-14 clang-format clang-tidy git) ;;
     icons) packages+=(librsvg2-bin imagemagick) ;;
-    package) packages+=(dpkg-dev lintian appstream desktop-file-utils man-db python3 python3-xlib xvfb xdotool x11-utils) ;;
+    package) packages+=(dpkg-dev debhelper lintian autopkgtest appstream desktop-file-utils man-db python3
+                        python3-xlib xvfb xdotool x11-utils) ;;
     windows) packages+=(g++-mingw-w64-x86-64-posix wine64 googletest nsis fonts-wine xvfb xdotool
                         xclip x11-utils python3 python3-xlib qt6-base-dev qt6-base-dev-tools dpkg-dev ninja-build
                         patch zip unzip) ;;
