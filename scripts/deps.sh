@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs with apt-get what building and testing need and is not there yet (Debian 12).
-# usage: deps.sh [ui] [e2e] [blackbox] [fuzz] [lint] [icons] [package] [windows] [arm64]
+# usage: deps.sh [ui] [e2e] [fuzz] [lint] [icons] [package] [windows] [arm64]
 set -euo pipefail
 # icoutils: every test build checks the Windows icon with icotool; ccache: a build folder made
 # again compiles only what changed
@@ -9,7 +9,6 @@ for part in "$@"; do
   case "$part" in
     ui) packages+=(qt6-base-dev libgl-dev fonts-liberation2 pkg-config libxkbcommon-x11-dev) ;;
     e2e) packages+=(python3 python3-xlib xvfb xdotool xclip x11-utils x11-xserver-utils x11-xkb-utils) ;;
-    blackbox) packages+=(xvfb xdotool xclip x11-utils x11-xserver-utils imagemagick dbus at-spi2-core python3-pyatspi) ;;
     fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
     lint) packages+=(clang-format-14 clang-tidy-14 clang-format clang-tidy git) ;;
     icons) packages+=(librsvg2-bin imagemagick) ;;
@@ -17,7 +16,7 @@ for part in "$@"; do
                         python3-xlib xvfb xdotool x11-utils) ;;
     windows) packages+=(g++-mingw-w64-x86-64-posix wine64 googletest nsis fonts-wine xvfb xdotool
                         xclip x11-utils python3 python3-xlib qt6-base-dev qt6-base-dev-tools dpkg-dev ninja-build
-                        patch zip unzip) ;;
+                        zip unzip) ;;
     arm64) packages+=(g++-aarch64-linux-gnu qemu-user googletest python3) ;;
     *) echo "deps.sh: unknown part '$part'" >&2; exit 2 ;;
   esac
