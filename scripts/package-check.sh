@@ -24,8 +24,9 @@ deb=$dir/orvane-calc_${version}_$arch.deb
 
 rm -rf "$dir"
 mkdir -p "$dir/orvane-calc-$version"
-# The files git tracks or would track, as they are now: what a source package holds.
-git ls-files -z -co --exclude-standard |
+# The files git tracks (a new one once it is added), as they are now: what the source package
+# holds, without what a run left in the tree.
+git ls-files -z |
   while IFS= read -r -d '' file; do if [ -e "$file" ]; then printf '%s\0' "$file"; fi; done |
   tar --null -T - -cf - | tar -xf - -C "$dir/orvane-calc-$version"
 # debhelper gives the build a HOME of its own: ccache is told where its cache is.
