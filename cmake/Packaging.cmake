@@ -1,24 +1,21 @@
-# What `cmake --install` puts where, the files a Debian package and a software centre want
-# (copyright, changelog, manual page, AppStream metainfo), and CPack's settings.
-# Sources in packaging/ and resources/; generated files in the build tree's packaging/.
+# What `cmake --install` puts where. On Linux: the program and the files a desktop and a
+# software centre want (desktop entry, icons, AppStream metainfo, manual page), which the Debian
+# package (debian/) installs as they are. On Windows: CPack's ZIP and installer.
+# Sources in packaging/, resources/ and debian/changelog; generated files in the build tree's
+# packaging/.
 include(GNUInstallDirs)
 set(_src ${PROJECT_SOURCE_DIR}/packaging)
 set(_out ${PROJECT_BINARY_DIR}/packaging)
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
-             ${PROJECT_SOURCE_DIR}/LICENSE ${_src}/changelog ${_src}/description.txt)
-
-set(CPACK_PACKAGE_NAME orvane-calc)
-set(CPACK_PACKAGE_VENDOR "Orvane Calc")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "RPN (Reverse Polish Notation) scientific calculator")
-set(CPACK_PACKAGE_DESCRIPTION_FILE ${_src}/description.txt)
-set(CPACK_PACKAGE_HOMEPAGE_URL "${ORVANE_SITE_URL}/calc")
-set(CPACK_PACKAGE_CONTACT "Orvane Calc developers <dev@orvane.example>")
-set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
-set(CPACK_STRIP_FILES ON)
 
 if(WIN32)
   # One self-contained program file, in a ZIP and in an installer, each with the licences of
   # what it holds and a README that tells how to relink it with another Qt.
+  set(CPACK_PACKAGE_NAME orvane-calc)
+  set(CPACK_PACKAGE_VENDOR "Orvane Calc")
+  set(CPACK_PACKAGE_HOMEPAGE_URL "${ORVANE_SITE_URL}/calc")
+  set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+  set(CPACK_STRIP_FILES ON)
   set(_win ${PROJECT_BINARY_DIR}/windows)
   set(ORVANE_VERSION ${PROJECT_VERSION})
   set(ORVANE_QT_VERSION ${Qt6_VERSION})
@@ -71,18 +68,13 @@ endif()
 
 install(TARGETS orvane-calc RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-set(CPACK_GENERATOR DEB)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION utils)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The window's faces: Liberation Sans has Arial's metrics, which the layout was made for.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2 | fonts-liberation")
-
 # The changelog's newest entry is this version; its date is the release date.
-file(STRINGS ${_src}/changelog _lines)
+set(_changelog ${PROJECT_SOURCE_DIR}/debian/changelog)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${_changelog} ${_src}/description.txt)
+file(STRINGS ${_changelog} _lines)
 list(GET _lines 0 _first)
 if(NOT _first MATCHES "^orvane-calc \\(([^)]+)\\) " OR NOT CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
-  message(FATAL_ERROR "packaging/changelog: its first entry must be for version ${PROJECT_VERSION}")
+  message(FATAL_ERROR "debian/changelog: its first entry must be for version ${PROJECT_VERSION}")
 endif()
 foreach(_line IN LISTS _lines)
   if(_line MATCHES "^ -- .+>  [A-Z][a-z][a-z], ([0-9][0-9]) ([A-Z][a-z][a-z]) ([0-9][0-9][0-9][0-9]) ")
@@ -97,30 +89,8 @@ foreach(_line IN LISTS _lines)
   endif()
 endforeach()
 if(NOT ORVANE_RELEASE_DATE OR _month EQUAL 0)
-  message(FATAL_ERROR "packaging/changelog: no date like 'Sun, 06 Dec 2026 12:00:00 +0000' in the first entry")
+  message(FATAL_ERROR "debian/changelog: no date like 'Sun, 06 Dec 2026 12:00:00 +0000' in the first entry")
 endif()
-
-# The Debian copyright file (machine-readable format 1.0) made from LICENSE: its copyright
-# line, and the text below it as the licence's body.
-file(READ ${PROJECT_SOURCE_DIR}/LICENSE _license)
-if(NOT _license MATCHES "Copyright \\(c\\) ([^\n]+)\n\n(.+)$")
-  message(FATAL_ERROR "LICENSE: no 'Copyright (c) ...' line followed by the licence text")
-endif()
-set(_holders "${CMAKE_MATCH_1}")
-string(STRIP "${CMAKE_MATCH_2}" _body)
-string(REPLACE "\n\n" "\n.\n" _body "${_body}")
-string(REPLACE "\n" "\n " _body "${_body}")
-file(CONFIGURE OUTPUT ${_out}/copyright @ONLY CONTENT "\
-Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/
-Upstream-Name: Orvane Calc
-Upstream-Contact: ${CPACK_PACKAGE_CONTACT}
-Source: ${CPACK_PACKAGE_HOMEPAGE_URL}
-
-Files: *
-Copyright: ${_holders}
-License: Expat
- ${_body}
-")
 
 # The AppStream metainfo, its description made of description.txt's paragraphs.
 file(READ ${_src}/description.txt _text)
@@ -131,18 +101,7 @@ set(ORVANE_METAINFO_DESCRIPTION "    <p>${_text}</p>")
 set(_metainfo example.orvane.calc.metainfo.xml)
 configure_file(${_src}/${_metainfo}.in ${_out}/${_metainfo} @ONLY)
 
-# Debian wants the changelog and the manual page compressed with gzip -9n (no name, no time).
-find_program(ORVANE_GZIP gzip REQUIRED)
-foreach(_file changelog orvane-calc.1)
-  add_custom_command(OUTPUT ${_out}/${_file}.gz
-                     COMMAND ${ORVANE_GZIP} -9n -c ${_src}/${_file} > ${_out}/${_file}.gz
-                     DEPENDS ${_src}/${_file} VERBATIM)
-endforeach()
-add_custom_target(orvane-docs ALL DEPENDS ${_out}/changelog.gz ${_out}/orvane-calc.1.gz)
-
-set(_doc ${CMAKE_INSTALL_DATADIR}/doc/orvane-calc)
-install(FILES ${_out}/copyright ${_out}/changelog.gz DESTINATION ${_doc})
-install(FILES ${_out}/orvane-calc.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${_src}/orvane-calc.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${_out}/${_metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/orvane-calc.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -150,5 +109,3 @@ install(FILES ${PROJECT_SOURCE_DIR}/resources/orvane-calc.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/resources/icons/hicolor
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
-
-include(CPack)

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs with apt-get what building and testing need and is not there yet (Debian 12).
-# usage: deps.sh [ui] [e2e] [blackbox] [fuzz] [lint] [icons] [package] [windows] [arm64]
+# usage: deps.sh [ui] [e2e] [fuzz] [lint] [icons] [package] [windows] [arm64]
 set -euo pipefail
-# icoutils: every test build checks the Windows icon with icotool
-packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev libboost-dev icoutils)
+# icoutils: every test build checks the Windows icon with icotool; ccache: a build folder made
+# again compiles only what changed
+packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev libboost-dev icoutils ccache)
 for part in "$@"; do
   case "$part" in
     # libxkbcommon-dev and xkb-data: the layout tests compile keymaps from layout names
@@ -12,14 +13,14 @@ for part in "$@"; do
     # weston, its Qt plugin and wl-clipboard: the end-to-end test runs as a Wayland client too
     e2e) packages+=(python3 python3-xlib xvfb xdotool xclip x11-utils x11-xserver-utils x11-xkb-utils
                     weston qt6-wayland wl-clipboard) ;;
-    blackbox) packages+=(xvfb xdotool xclip x11-utils x11-xserver-utils imagemagick dbus at-spi2-core python3-pyatspi) ;;
     fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
     lint) packages+=(clang-format-14 clang-tidy-14 clang-format clang-tidy git) ;;
     icons) packages+=(librsvg2-bin imagemagick) ;;
-    package) packages+=(dpkg-dev lintian appstream desktop-file-utils man-db python3 python3-xlib xvfb xdotool x11-utils) ;;
+    package) packages+=(dpkg-dev debhelper lintian autopkgtest appstream desktop-file-utils man-db python3
+                        python3-xlib xvfb xdotool x11-utils) ;;
     windows) packages+=(g++-mingw-w64-x86-64-posix wine64 googletest nsis fonts-wine xvfb xdotool
                         xclip x11-utils python3 python3-xlib qt6-base-dev qt6-base-dev-tools dpkg-dev ninja-build
-                        patch zip unzip) ;;
+                        zip unzip) ;;
     arm64) packages+=(g++-aarch64-linux-gnu qemu-user googletest python3) ;;
     *) echo "deps.sh: unknown part '$part'" >&2; exit 2 ;;
   esac

@@ -14,10 +14,8 @@ import sys
 import tempfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from xsession import Display, Program, wait_for  # noqa: E402
-
-TITLE = "Orvane RPN Calculator."
-HEADER = " 1 \r\n12345678901234567890123\r\n"
+from stackfile import NAME, RADIANS, encode  # noqa: E402
+from xsession import CALCULATOR_TITLE, Display, Program, wait_for  # noqa: E402
 
 
 def value(i):  # 22 characters, the longest stored text, in its normal form
@@ -29,9 +27,8 @@ def value(i):  # 22 characters, the longest stored text, in its normal form
 # top. Each drop and push takes the undo copy first.
 def largest():
     count = 1_000_000
-    lines = [value(i) for i in range(count)]
-    return (HEADER + f" {count} \r\n" + "\r\n".join(lines) + "\r\n").encode(), \
-        "Delete Delete Delete", value(count - 3)
+    values = [value(i) for i in range(count)]
+    return encode(RADIANS, "12345678901234567890123", values), "Delete Delete Delete", value(count - 3)
 
 
 def again():  # the largest file loaded once more over itself: both stacks meet for a moment
@@ -41,13 +38,12 @@ def again():  # the largest file loaded once more over itself: both stacks meet 
 
 def zeros():
     lines = ((16 << 20) - 17) // 3  # after the 17 bytes of the first three lines
-    return b" 1 \r\n\r\n " + str(lines).encode() + b" \r\n" + b"0\r\n" * lines, "Delete Delete", "0"
+    return encode(RADIANS, "", ["0"] * lines), "Delete Delete", "0"
 
 
 def entry():
-    size = 24 << 20
-    tail = "1\r\n 0 \r\n"
-    return (" 1 \r\n0." + "0" * (size - 7 - len(tail)) + tail).encode(), "Return Return", "0"
+    size = 24 << 20  # of which 12 bytes are the lines' ends, the angle mode and the count
+    return encode(RADIANS, "0." + "0" * (size - 15) + "1", []), "Return Return", "0"
 
 
 def measure(program, kind):
@@ -55,9 +51,9 @@ def measure(program, kind):
     display = Display()
     try:
         data, keys, top = globals()[kind]()
-        with open(os.path.join(folder, "StackTemp.stp"), "wb") as f:
+        with open(os.path.join(folder, NAME), "wb") as f:
             f.write(data)
-        app = Program(display, shutil.copy2(program, folder), TITLE, cwd=folder)
+        app = Program(display, shutil.copy2(program, folder), CALCULATOR_TITLE, cwd=folder)
         try:
             display.clipboard("(not copied)")
             display.keys(f"ctrl+l {keys} ctrl+c")

@@ -11,7 +11,7 @@ check=false
 $check || "$here/deps.sh" windows >&2
 
 version="$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null)" || exit 1
-# Every option that changes the result; the cache folder is named by them and by the patches.
+# Every option that changes the result; the cache folder is named by them and the version.
 options=(
   -DBUILD_SHARED_LIBS=OFF -DCMAKE_BUILD_TYPE=Release -DFEATURE_static_runtime=ON
   -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
@@ -46,9 +46,7 @@ options=(
   -DFEATURE_textbrowser=OFF -DFEATURE_columnview=OFF -DFEATURE_datawidgetmapper=OFF
   -DFEATURE_tablewidget=OFF -DFEATURE_treewidget=OFF -DFEATURE_toolbox=OFF
 )
-shopt -s nullglob
-patches=("$here"/windows/qt-*.patch)
-key="$( (printf '%s\n' "$version" "${options[@]}"; cat "${patches[@]}" /dev/null) | sha256sum | cut -c1-12)"
+key="$(printf '%s\n' "$version" "${options[@]}" | sha256sum | cut -c1-12)"
 cache="${ORVANE_QT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/orvane-calc}"
 prefix="$cache/qt-${version%%+*}-mingw64-static-$key"
 work="$cache/work-$key"
@@ -112,9 +110,6 @@ if [ -f "$work/configured" ]; then
   echo "windows-qt.sh: going on with the build in $work" >&2
 else
   fetch_source
-  for p in "${patches[@]}"; do
-    patch -d "$source_dir" -p1 <"$p" >&2
-  done
   cmake -S "$source_dir" -B "$work/build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$here/../cmake/mingw-w64-x86_64.cmake" -DWINE64=OFF \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \

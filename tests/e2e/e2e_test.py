@@ -17,6 +17,8 @@ from xsession import (CALCULATOR_TITLE as TITLE, WINE, Compositor, Display, Prog
 KEYCODES = dict(zip("kp0 kp1 kp2 kp3 kp4 kp5 kp6 kp7 kp8 kp9 kpdot R P S".split(),
                     "90 87 88 89 83 84 85 79 80 81 91 27 33 39".split()))
 
+import stackfile  # noqa: E402
+
 
 class Calculator:
     def __init__(self, program, folder, layout=None, wayland=False):
@@ -44,9 +46,7 @@ class Calculator:
             return f.read()
 
     def state(self):  # (angle mode, entry text, values bottom first) from the stack file
-        lines = self.save().decode("ascii").split("\r\n")
-        assert lines[-1] == "" and int(lines[2]) == len(lines) - 4, lines
-        return lines[0], lines[1], lines[3:-1]
+        return stackfile.decode(self.save())
 
     def close(self):
         self.app.close()

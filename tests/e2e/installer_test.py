@@ -6,6 +6,7 @@
 import glob, os, shutil, subprocess, sys, tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
+import stackfile  # noqa: E402
 from xsession import (CALCULATOR_TITLE, WINE, WINE_ENV, WINESERVER, Display, Program,  # noqa: E402
                       end_wineserver)
 
@@ -35,10 +36,9 @@ def main(installer):
             calc.close()
         # Beside the program where its folder can be written (under wine, which has no access
         # lists, always), else in the user's application data folder.
-        saved = glob.glob(os.path.join(prefix, "drive_c", "**", "StackTemp.stp"), recursive=True)
+        saved = glob.glob(os.path.join(prefix, "drive_c", "**", stackfile.NAME), recursive=True)
         assert len(saved) == 1, saved
-        with open(saved[0], "rb") as f:
-            assert f.read() == b" 1 \r\n\r\n 1 \r\n42\r\n"
+        assert (state := stackfile.read(saved[0])) == (stackfile.RADIANS, "", ["42"]), state
         if os.path.dirname(saved[0]) == folder:  # the user's file is theirs to keep
             os.remove(saved[0])
 
