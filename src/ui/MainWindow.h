@@ -18,6 +18,7 @@ class QListWidget;
 namespace orvane::ui {
 
 class KeyCatcher;
+class SpokenDisplay;
 
 // A modal message box as the window asks for it; tests replace how it is shown.
 struct Notice {
@@ -70,6 +71,7 @@ class MainWindow : public QMainWindow {
     QLabel* angleLabel_ = nullptr;
     QLabel* entryLine_ = nullptr;
     KeyCatcher* keyCatcher_ = nullptr;
+    SpokenDisplay* display_ = nullptr;
     AngleActions angle_{};
 };
 

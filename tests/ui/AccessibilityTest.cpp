@@ -1,0 +1,116 @@
+#include "ui/Accessibility.h"
+
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "ui/MainWindow.h"
+
+namespace orvane::ui {
+namespace {
+
+class Spoken : public testing::Test {
+  protected:
+    void SetUp() override {
+        window_.show();
+        window_.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
+    }
+    // The focused object, as assistive technology meets it.
+    static QAccessibleInterface* focused() {
+        return QAccessible::queryAccessibleInterface(QApplication::focusWidget());
+    }
+    static QString text(QAccessibleInterface* display) {
+        return display->textInterface()->text(0, display->textInterface()->characterCount());
+    }
+    void type(const QString& keys) {
+        for (const QChar k : keys) QTest::keyClick(QApplication::focusWidget(), k.toLatin1());
+    }
+    QString shown(const char* name) const {
+        return window_.findChild<QLabel*>(QString::fromLatin1(name))->text();
+    }
+    QString levelOne() const {  // the value in the listing's last row
+        return window_.findChild<QListWidget*>(QStringLiteral("listing"))
+            ->item(10)
+            ->text()
+            .section(u' ', -1);
+    }
+
+    QTemporaryDir dir_;
+    MainWindow window_{StackFilePlace(dir_.filePath(QStringLiteral("StackTemp.stp")))};
+};
+
+// The focused key catcher is the display, in the entry line's place, reading what a sighted
+// user reads: the typed number, else the listing's level 1, else the count.
+TEST_F(Spoken, TheFocusIsOnTheDisplay) {
+    QAccessibleInterface* display = focused();
+    EXPECT_EQ(display->role(), QAccessible::EditableText);
+    EXPECT_TRUE(display->state().readOnly && display->state().focused);
+    EXPECT_EQ(display->text(QAccessible::Name), QStringLiteral("Display"));
+    const QWidget* entry = window_.findChild<QLabel*>(QStringLiteral("entryLine"));
+    EXPECT_EQ(display->rect(), QRect(entry->mapToGlobal(QPoint()), entry->size()));
+    EXPECT_TRUE(window_.frameGeometry().contains(display->rect()));
+    EXPECT_EQ(text(display), shown("countLabel"));
+    type(QStringLiteral("1234.5\r"));
+    EXPECT_EQ(text(focused()), levelOne());
+    type(QStringLiteral("0"));
+    EXPECT_EQ(text(focused()), shown("entryLine"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Slash, Qt::KeypadModifier);  // fails
+    EXPECT_EQ(text(focused()), levelOne());
+    EXPECT_EQ(levelOne(), QStringLiteral("0"));
+}
+
+// What a screen reader asks of the display's text, at every offset and in every unit, comes back
+// whole and within the text; in order, the pieces make up the text. (Qt's own lookup of a word at
+// the end of a text never returns.)
+TEST_F(Spoken, TheDisplaysTextInPieces) {
+    QAccessibleTextInterface* display = focused()->textInterface();
+    for (const QString& keys : {QString(), QStringLiteral("1234.5\rn")}) {
+        type(keys);
+        const QString whole = display->text(0, display->characterCount());
+        for (int unit = QAccessible::CharBoundary; unit <= QAccessible::NoBoundary; ++unit) {
+            const auto boundary = static_cast<QAccessible::TextBoundaryType>(unit);
+            QString joined;
+            int start = 0;
+            int end = 0;
+            for (QString piece = display->textAtOffset(0, boundary, &start, &end); start >= 0;
+                 piece = display->textAfterOffset(start, boundary, &start, &end)) {
+                ASSERT_EQ(piece, whole.mid(start, end - start)) << unit;
+                ASSERT_EQ(start, joined.size()) << unit;
+                joined += piece;
+            }
+            EXPECT_EQ(joined, whole) << unit;
+            for (int offset = -1; offset <= whole.size() + 1; ++offset) {
+                display->textBeforeOffset(offset, boundary, &start, &end);
+                EXPECT_TRUE(start == -1 || (0 <= start && start < end && end <= whole.size()));
+            }
+        }
+    }
+}
+
+// Degrees and Radians are a choice of one: checkable, the current one checked.
+TEST_F(Spoken, TheAngleModesAreChoices) {
+    const auto* degrees = window_.findChild<QAction*>(QStringLiteral("degrees"));
+    auto* menu = qobject_cast<QMenu*>(degrees->associatedObjects().front());
+    QAccessibleInterface* entries = QAccessible::queryAccessibleInterface(menu);
+    window_.useDegrees();
+    for (int i = 0; i < entries->childCount(); ++i) {
+        QAccessibleInterface* entry = entries->child(i);
+        EXPECT_EQ(entry->role(), QAccessible::RadioButton);
+        EXPECT_TRUE(entry->state().checkable);
+        EXPECT_EQ(entry->state().checked,
+                  entry->text(QAccessible::Name) == QStringLiteral("Degrees"));
+    }
+    auto* listing = window_.findChild<QListWidget*>(QStringLiteral("listing"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(listing)->text(QAccessible::Name),
+              QStringLiteral("Stack"));
+}
+
+}  // namespace
+}  // namespace orvane::ui
