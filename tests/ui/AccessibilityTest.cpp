@@ -9,11 +9,36 @@
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cmath>
 
 #include "ui/MainWindow.h"
+#include "ui/Palette.h"
 
 namespace orvane::ui {
 namespace {
+
+// WCAG 2's relative luminance of an sRGB colour, and the contrast ratio of two.
+double Luminance(const QColor& c) {
+    const auto linear = [](double v) {
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+double Contrast(const QColor& a, const QColor& b) {
+    const auto [dark, light] = std::minmax({Luminance(a), Luminance(b)});  // values, not references
+    return (light + 0.05) / (dark + 0.05);
+}
+
+// 4.5 : 1, WCAG's AA ratio for text as small as the keys' labels, all along each face.
+TEST(KeyFaces, EveryLabelReadsOnItsFace) {
+    for (const KeypadKey& key : Keypad()) {
+        const KeyShades shades = ShadesOf(key.colour);
+        for (const QColor& face : {shades.top, shades.bottom}) {
+            EXPECT_GE(Contrast(shades.caption, face), 4.5)
+                << key.name << " " << face.name().toStdString();
+        }
+    }
+}
 
 class Spoken : public testing::Test {
   protected:
