@@ -7,7 +7,8 @@ packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev libboost-dev
 for part in "$@"; do
   case "$part" in
     ui) packages+=(qt6-base-dev libgl-dev fonts-liberation2 pkg-config libxkbcommon-x11-dev) ;;
-    e2e) packages+=(python3 python3-xlib xvfb xdotool xclip x11-utils x11-xserver-utils x11-xkb-utils) ;;
+    e2e) packages+=(python3 python3-xlib xvfb xdotool xclip x11-utils x11-xserver-utils x11-xkb-utils
+                    dbus at-spi2-core python3-pyatspi) ;;
     blackbox) packages+=(xvfb xdotool xclip x11-utils x11-xserver-utils imagemagick dbus at-spi2-core python3-pyatspi) ;;
     fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
     lint) packages+=(clang-format-14 clang-tidy-14 clang-format clang-tidy git) ;;

@@ -8,6 +8,7 @@ import os
 import re
 import select
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
@@ -155,6 +156,34 @@ class Display:
             self.watch.close()
         self.xvfb.kill()
         self.xvfb.wait()
+
+
+class AccessibilityBus:
+    """A D-Bus session of the display's own with an accessibility bus in it (dbus-daemon and
+    at-spi-bus-launcher, as a desktop starts them for a screen reader). Programs started on the
+    display afterwards offer their accessibility tree there (Qt's even with no screen reader
+    running); `address` is the accessibility bus, where AT-SPI clients read it."""
+
+    def __init__(self, display):
+        self.display = display
+        # In a process group of its own, so that ending it ends what it started too: the session
+        # bus starts at-spi-bus-launcher (its service file) when asked for the address, and the
+        # launcher the accessibility bus and its registry.
+        self.session = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                                        env=display.env, stdout=subprocess.PIPE,
+                                        stderr=subprocess.DEVNULL, text=True, start_new_session=True)
+        display.env.update(DBUS_SESSION_BUS_ADDRESS=self.session.stdout.readline().strip(),
+                           QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        reply = display.run("dbus-send", "--session", "--print-reply=literal", "--dest=org.a11y.Bus",
+                            "/org/a11y/bus", "org.a11y.Bus.GetAddress", check=True)
+        self.address = reply.strip()
+
+    def close(self):
+        for name in ("DBUS_SESSION_BUS_ADDRESS", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON"):
+            self.display.env.pop(name, None)
+        os.killpg(self.session.pid, signal.SIGTERM)
+        self.session.wait(timeout=TIMEOUT)
+        self.session.stdout.close()
 
 
 class Program:

@@ -3,11 +3,13 @@
 # XTEST (xdotool: the key map reads the physical keys, which synthetic events lack), the real
 # clipboard (xclip), and the real stack file beside a copy of the program in a folder whose name
 # is not ASCII, which is also how the state is read back. An .exe runs under wine64, where the
-# same X key events reach the Windows key path.   usage: e2e_test.py PATH/TO/orvane-calc[.exe]
+# same X key events reach the Windows key path. On Linux a screen reader's view too: the program's
+# accessibility tree and events through AT-SPI.   usage: e2e_test.py PATH/TO/orvane-calc[.exe]
 import os, shutil, subprocess, sys, tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
 from xsession import CALCULATOR_TITLE as TITLE, WINE, Display, Program, wait_for  # noqa: E402
+from xsession import TIMEOUT, AccessibilityBus  # noqa: E402
 
 # X keycodes of the numeric keypad's keys (Num Lock decides what they send), and of the main
 # keyboard's R, P and S, whatever letters the layout prints on them.
@@ -111,10 +113,94 @@ def russian_keyboard(calc):  # keys by their place: S swaps, P is pi, R resets, 
     check(calc, "1 Return 2 Return ctrl+27 ctrl+40", " 0 ", "", ["1", "2"])  # radians, degrees
 
 
+class ScreenReader:
+    """The program as a screen reader meets it, through AT-SPI (python3-pyatspi) on the given
+    accessibility bus; `told` keeps the (type, source) of the events it listens to."""
+
+    def __init__(self, address):
+        os.environ["AT_SPI_BUS_ADDRESS"] = address  # where libatspi looks first
+        import gi
+        gi.require_version("Atspi", "2.0")
+        import pyatspi
+        from gi.repository import GLib
+        self.at, self.glib, self.told = pyatspi, GLib, []
+        pyatspi.Registry.registerEventListener(lambda e: self.told.append((e.type, e.source)),
+                                               "object:text-changed", "object:state-changed",
+                                               "object:children-changed")
+        desktop = pyatspi.Registry.getDesktop(0)
+        self.app = self.wait(lambda: next((a for a in desktop if a and a.name == "orvane-calc"), None),
+                             "the program on the accessibility bus")
+
+    def wait(self, probe, what):  # probe() tried again at each message the bus brings
+        expired = []
+        timer = self.glib.timeout_add_seconds(TIMEOUT, lambda: expired.append(True))
+        try:
+            while not (found := probe()):
+                if expired:
+                    raise AssertionError("gave up waiting for " + what)
+                self.glib.MainContext.default().iteration(True)
+            return found
+        finally:
+            if not expired:
+                self.glib.source_remove(timer)
+
+    def find(self, role, name=None):
+        return self.at.findDescendant(self.app, lambda o: o.getRole() == role and name in (None, o.name))
+
+    def focused(self):
+        return self.at.findDescendant(self.app, lambda o: o.getState().contains(self.at.STATE_FOCUSED))
+
+    def shows(self, text, told):  # the focused object, once it reads text and was told of as such
+        def probe():
+            now = self.focused()
+            return now if now and now.queryText().getText(0, -1) == text and any(
+                kind.startswith(told) and source == now for kind, source in self.told) else None
+        return self.wait(probe, f"the focused object to read {text} and tell {told}")
+
+
+def screen_reader(calc):  # Linux only: the program again, on an accessibility bus of its own
+    bus = AccessibilityBus(calc.display)
+    calc.app.close()
+    folder = os.path.dirname(calc.stack_file)
+    calc.app = Program(calc.display, os.path.join(folder, os.path.basename(calc.program)), TITLE, cwd=folder)
+    try:
+        reader = ScreenReader(bus.address)
+        at = reader.at
+        display, frame = reader.focused(), reader.find(at.ROLE_FRAME).queryComponent()
+        assert (display.getRole(), display.name, display.queryText().getText(0, -1)) == \
+            (at.ROLE_TEXT, "Display", "Stack: 0") and display.getState().contains(at.STATE_READ_ONLY)
+        box = display.queryComponent().getExtents(at.DESKTOP_COORDS)
+        assert all(frame.contains(x, y, at.DESKTOP_COORDS) for x, y in
+                   ((box.x, box.y), (box.x + box.width - 1, box.y + box.height - 1))), (box.x, box.y)
+        assert reader.find(at.ROLE_LIST).name == "Stack"
+        with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "ui", "key-texts.txt"),
+                  encoding="utf-8") as texts:  # name | caption | tooltip | spoken name | shortcut
+            for row in (line.split("|") for line in texts if not line.startswith("#")):
+                key = reader.find(at.ROLE_PUSH_BUTTON, row[3].strip())
+                told = (key.description, key.queryAction().getKeyBinding(0))
+                assert told == (row[2].strip(), row[4].strip()), (row, told)
+        for keys, text in (("2 Return 3 KP_Add", "5"), ("1 Return S", "5"), ("1 Return 0", "0")):
+            reader.told.clear()
+            calc.keys(keys)
+            reader.shows(text, "object:text-changed")
+        reader.told.clear()
+        calc.keys("KP_Divide")  # fails: the same value, from the stack now, spoken all the same
+        reader.shows("0", "object:state-changed:focused")
+        calc.keys("ctrl+d")
+        modes = [reader.find(at.ROLE_RADIO_BUTTON, name) for name in ("Degrees", "Radians")]
+        reader.wait(lambda: [m.getState().contains(at.STATE_CHECKED) for m in modes] == [True, False],
+                    "Degrees checked, Radians not")
+    finally:
+        calc.app.close()
+        bus.close()
+
+
 def main(program):
     # Other layouts on Linux only: on Windows the system gives the codes, which wine does not
     # (it reads the X layout once, as it starts, and gives Russian letters codes of its own).
-    layouts = ((latin_layouts, None), (russian_keyboard, "ru")) if not program.endswith(".exe") else ()
+    # The screen reader's view is AT-SPI's, which Windows has not (Qt serves UI Automation there).
+    layouts = ((latin_layouts, None), (russian_keyboard, "ru"), (screen_reader, None)) \
+        if not program.endswith(".exe") else ()
     for steps, layout in ((us_keyboard, None), *layouts):
         with tempfile.TemporaryDirectory(prefix="orvane-e2e-") as root:
             folder = os.path.join(root, "Zürich-数")
