@@ -70,16 +70,6 @@ std::optional<Key> KeypadKeyFor(int virtualKey) {
     return it->key;
 }
 
-std::optional<int> KeyboardKeyFor(Key key) {
-    const auto onKeypad = [](int code) { return code >= vk::Numpad0 && code <= vk::Divide; };
-    std::optional<int> best;
-    for (const Mapping& m : kKeyMap) {
-        if (m.key != key) continue;
-        if (!best || (onKeypad(*best) && !onKeypad(m.virtualKey))) best = m.virtualKey;
-    }
-    return best;
-}
-
 Outcome KeyDown(Calculator& calc, int virtualKey) {
     const auto key = KeypadKeyFor(virtualKey);
     if (!key) return {};

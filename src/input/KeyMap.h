@@ -10,10 +10,6 @@ namespace orvane {
 // The keypad key a virtual-key code (input/VirtualKeys.h) stands for, or nothing.
 std::optional<Key> KeypadKeyFor(int virtualKey);
 
-// The keyboard key a user presses for `key`: one of the main keyboard before one of the numeric
-// keypad (the period before the keypad's point), else the lowest code; none for a key without.
-std::optional<int> KeyboardKeyFor(Key key);
-
 // A key press: the mapped key's action, as if it had been clicked.
 Outcome KeyDown(Calculator& calc, int virtualKey);
 

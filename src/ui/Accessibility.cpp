@@ -43,10 +43,17 @@ QString KeyName(int code) {
     return QKeySequence(key).toString(QKeySequence::NativeText);
 }
 
-// The keyboard key that presses a keypad key, by name; empty for none.
+// The keyboard key a user presses for a keypad key, by name: of the codes the key map gives it,
+// one of the main keyboard before one of the numeric keypad (the period before the keypad's
+// point), else the lowest; empty for a key without.
 QString ShortcutOf(Key key) {
-    const std::optional<int> code = KeyboardKeyFor(key);
-    return code ? KeyName(*code) : QString();
+    const auto onKeypad = [](int code) { return code >= vk::Numpad0 && code <= vk::Divide; };
+    std::optional<int> best;
+    for (int code = 1; code < 256; ++code) {  // every virtual-key code
+        if (KeypadKeyFor(code) != key) continue;
+        if (!best || (onKeypad(*best) && !onKeypad(code))) best = code;
+    }
+    return best ? KeyName(*best) : QString();
 }
 
 // A piece of the display's one line of text, [start, end): a character, a word with the blanks
