@@ -9,7 +9,7 @@ import os, shutil, subprocess, sys, tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
 from xsession import CALCULATOR_TITLE as TITLE, WINE, Display, Program, wait_for  # noqa: E402
-from xsession import TIMEOUT, AccessibilityBus  # noqa: E402
+from xsession import AccessibilityBus, ScreenReader  # noqa: E402
 
 # X keycodes of the numeric keypad's keys (Num Lock decides what they send), and of the main
 # keyboard's R, P and S, whatever letters the layout prints on them.
@@ -113,59 +113,22 @@ def russian_keyboard(calc):  # keys by their place: S swaps, P is pi, R resets, 
     check(calc, "1 Return 2 Return ctrl+27 ctrl+40", " 0 ", "", ["1", "2"])  # radians, degrees
 
 
-class ScreenReader:
-    """The program as a screen reader meets it, through AT-SPI (python3-pyatspi) on the given
-    accessibility bus; `told` keeps the (type, source) of the events it listens to."""
-
-    def __init__(self, address):
-        os.environ["AT_SPI_BUS_ADDRESS"] = address  # where libatspi looks first
-        import gi
-        gi.require_version("Atspi", "2.0")
-        import pyatspi
-        from gi.repository import GLib
-        self.at, self.glib, self.told = pyatspi, GLib, []
-        pyatspi.Registry.registerEventListener(lambda e: self.told.append((e.type, e.source)),
-                                               "object:text-changed", "object:state-changed",
-                                               "object:children-changed")
-        desktop = pyatspi.Registry.getDesktop(0)
-        self.app = self.wait(lambda: next((a for a in desktop if a and a.name == "orvane-calc"), None),
-                             "the program on the accessibility bus")
-
-    def wait(self, probe, what):  # probe() tried again at each message the bus brings
-        expired = []
-        timer = self.glib.timeout_add_seconds(TIMEOUT, lambda: expired.append(True))
-        try:
-            while not (found := probe()):
-                if expired:
-                    raise AssertionError("gave up waiting for " + what)
-                self.glib.MainContext.default().iteration(True)
-            return found
-        finally:
-            if not expired:
-                self.glib.source_remove(timer)
-
-    def find(self, role, name=None):
-        return self.at.findDescendant(self.app, lambda o: o.getRole() == role and name in (None, o.name))
-
-    def focused(self):
-        return self.at.findDescendant(self.app, lambda o: o.getState().contains(self.at.STATE_FOCUSED))
-
-    def shows(self, text, told):  # the focused object, once it reads text and was told of as such
-        def probe():
-            now = self.focused()
-            return now if now and now.queryText().getText(0, -1) == text and any(
-                kind.startswith(told) and source == now for kind, source in self.told) else None
-        return self.wait(probe, f"the focused object to read {text} and tell {told}")
-
-
 def screen_reader(calc):  # Linux only: the program again, on an accessibility bus of its own
     bus = AccessibilityBus(calc.display)
     calc.app.close()
     folder = os.path.dirname(calc.stack_file)
     calc.app = Program(calc.display, os.path.join(folder, os.path.basename(calc.program)), TITLE, cwd=folder)
     try:
-        reader = ScreenReader(bus.address)
+        reader = ScreenReader(bus, "orvane-calc")
         at = reader.at
+
+        def shows(text, told):  # the focused object, once it reads text and was told of as such
+            def probe():
+                now = reader.focused()
+                return now if now and now.queryText().getText(0, -1) == text and any(
+                    kind.startswith(told) and source == now for kind, source in reader.told) else None
+            return reader.wait(probe, f"the focused object to read {text} and tell {told}")
+
         display, frame = reader.focused(), reader.find(at.ROLE_FRAME).queryComponent()
         assert (display.getRole(), display.name, display.queryText().getText(0, -1)) == \
             (at.ROLE_TEXT, "Display", "Stack: 0") and display.getState().contains(at.STATE_READ_ONLY)
@@ -182,10 +145,10 @@ def screen_reader(calc):  # Linux only: the program again, on an accessibility b
         for keys, text in (("2 Return 3 KP_Add", "5"), ("1 Return S", "5"), ("1 Return 0", "0")):
             reader.told.clear()
             calc.keys(keys)
-            reader.shows(text, "object:text-changed")
+            shows(text, "object:text-changed")
         reader.told.clear()
         calc.keys("KP_Divide")  # fails: the same value, from the stack now, spoken all the same
-        reader.shows("0", "object:state-changed:focused")
+        shows("0", "object:state-changed:focused")
         calc.keys("ctrl+d")
         modes = [reader.find(at.ROLE_RADIO_BUTTON, name) for name in ("Degrees", "Radians")]
         reader.wait(lambda: [m.getState().contains(at.STATE_CHECKED) for m in modes] == [True, False],
