@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QKeySequence>
 #include <QMenu>
+#include <QMenuBar>
 #include <algorithm>
 #include <utility>
 
@@ -266,9 +267,41 @@ class ChoiceInterface : public QAccessibleObject, public QAccessibleActionInterf
     QPointer<QMenu> menu_;
 };
 
-QAccessibleInterface* ChoiceFor(QAction* action) {
+bool IsChoice(const QAction* action) {
     const QActionGroup* group = action->actionGroup();
-    if (!action->isCheckable() || !group || !group->isExclusive()) return nullptr;
+    return action->isCheckable() && group && group->isExclusive();
+}
+
+// A menu of choices alone (Settings). Qt's own menu interface places only plain entries among its
+// children, and a screen reader ignores an object that has no place in its parent.
+class ChoicesInterface : public QAccessibleWidget {
+  public:
+    explicit ChoicesInterface(QMenu* menu) : QAccessibleWidget(menu, QAccessible::PopupMenu) {}
+
+    int childCount() const override { return int(menu()->actions().size()); }
+    QAccessibleInterface* child(int index) const override {
+        return QAccessible::queryAccessibleInterface(menu()->actions().value(index));
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return int(menu()->actions().indexOf(qobject_cast<QAction*>(child->object())));
+    }
+    QAccessibleInterface* parent() const override {  // its entry in the menu bar
+        QAction* entry = menu()->menuAction();
+        for (QObject* shownIn : entry->associatedObjects()) {
+            if (auto* bar = qobject_cast<QMenuBar*>(shownIn)) {
+                return QAccessible::queryAccessibleInterface(bar)->child(
+                    int(bar->actions().indexOf(entry)));
+            }
+        }
+        return QAccessibleWidget::parent();
+    }
+
+  private:
+    QMenu* menu() const { return static_cast<QMenu*>(widget()); }
+};
+
+QAccessibleInterface* ChoiceFor(QAction* action) {
+    if (!IsChoice(action)) return nullptr;
     for (QObject* shownIn : action->associatedObjects()) {
         auto* menu = qobject_cast<QMenu*>(shownIn);
         if (!menu) continue;
@@ -287,6 +320,10 @@ QAccessibleInterface* ChoiceFor(QAction* action) {
 QAccessibleInterface* InterfaceFor(const QString&, QObject* object) {
     if (auto* button = qobject_cast<KeypadButton*>(object)) return new KeyInterface(button);
     if (auto* action = qobject_cast<QAction*>(object)) return ChoiceFor(action);
+    if (auto* menu = qobject_cast<QMenu*>(object);
+        menu && !menu->actions().isEmpty() && std::ranges::all_of(menu->actions(), IsChoice)) {
+        return new ChoicesInterface(menu);
+    }
     if (auto* widget = qobject_cast<QWidget*>(object)) {
         if (const auto* display =
                 widget->findChild<SpokenDisplay*>(QString(), Qt::FindDirectChildrenOnly)) {

@@ -151,6 +151,7 @@ def screen_reader(calc):  # Linux only: the program again, on an accessibility b
         shows("0", "object:state-changed:focused")
         calc.keys("ctrl+d")
         modes = [reader.find(at.ROLE_RADIO_BUTTON, name) for name in ("Degrees", "Radians")]
+        assert [m.getIndexInParent() for m in modes] == [0, 1]  # else a screen reader skips them
         reader.wait(lambda: [m.getState().contains(at.STATE_CHECKED) for m in modes] == [True, False],
                     "Degrees checked, Radians not")
     finally:
