@@ -344,6 +344,10 @@ QString DisplayText(const Calculator& calc, const QString& entryShown) {
 SpokenDisplay::SpokenDisplay(QWidget* catcher, QWidget* place)
     : QObject(catcher), catcher_(catcher), place_(place) {
     catcher->setAccessibleName(QStringLiteral("Display"));  // the entry line's own tooltip
+    // An interface Qt made for the catcher before it was the display (as widgets are built, with
+    // assistive technology listening) gives way to the display's own.
+    QAccessible::deleteAccessibleInterface(
+        QAccessible::uniqueId(QAccessible::queryAccessibleInterface(catcher)));
 }
 
 void SpokenDisplay::show(const QString& text, bool fromEntry) {
