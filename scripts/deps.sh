@@ -10,9 +10,10 @@ for part in "$@"; do
     # libxkbcommon-dev and xkb-data: the layout tests compile keymaps from layout names
     ui) packages+=(qt6-base-dev libgl-dev fonts-liberation2 pkg-config libxkbcommon-x11-dev
                    libxkbcommon-dev xkb-data qt6-wayland-dev libwayland-dev) ;;
-    # weston, its Qt plugin and wl-clipboard: the end-to-end test runs as a Wayland client too
+    # weston, its Qt plugin and wl-clipboard: the end-to-end test runs as a Wayland client too;
+    # dbus, at-spi2-core and pyatspi: it reads the window as a screen reader does
     e2e) packages+=(python3 python3-xlib xvfb xdotool xclip x11-utils x11-xserver-utils x11-xkb-utils
-                    weston qt6-wayland wl-clipboard) ;;
+                    weston qt6-wayland wl-clipboard dbus at-spi2-core python3-pyatspi) ;;
     fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
     lint) packages+=(clang-format-14 clang-tidy-14 clang-format clang-tidy git) ;;
     icons) packages+=(librsvg2-bin imagemagick) ;;

@@ -1,6 +1,7 @@
 """The project's own X session for tests and measurements: an Xvfb of its own (it picks a free
 display and says which through -displayfd), programs started on it natively or under wine64, and
-xdotool, xclip and xprop to drive and read them. No fixed display numbers; waits are for a state,
+xdotool, xclip and xprop to drive and read them; for a screen reader's view, an accessibility bus
+of the display's own, read through AT-SPI. No fixed display numbers; waits are for a state,
 never a sleep of a guessed length: a state is checked again each time the X server tells of a
 change (python3-xlib), never on a timer."""
 import atexit
@@ -8,6 +9,7 @@ import os
 import re
 import select
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
@@ -162,6 +164,75 @@ class Display:
             self.watch.close()
         self.xvfb.kill()
         self.xvfb.wait()
+
+
+class AccessibilityBus:
+    """A D-Bus session of the display's own with an accessibility bus in it (dbus-daemon and
+    at-spi-bus-launcher, as a desktop starts them for a screen reader). Programs started on the
+    display afterwards offer their accessibility tree there (Qt's even with no screen reader
+    running); `address` is the accessibility bus, where AT-SPI clients read it."""
+
+    def __init__(self, display):
+        self.display = display
+        # In a process group of its own, so that ending it ends what it started too: the session
+        # bus starts at-spi-bus-launcher (its service file) when asked for the address, and the
+        # launcher the accessibility bus and its registry.
+        self.session = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                                        env=display.env, stdout=subprocess.PIPE,
+                                        stderr=subprocess.DEVNULL, text=True, start_new_session=True)
+        display.env.update(DBUS_SESSION_BUS_ADDRESS=self.session.stdout.readline().strip(),
+                           QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        reply = display.run("dbus-send", "--session", "--print-reply=literal", "--dest=org.a11y.Bus",
+                            "/org/a11y/bus", "org.a11y.Bus.GetAddress", check=True)
+        self.address = reply.strip()
+
+    def close(self):
+        for name in ("DBUS_SESSION_BUS_ADDRESS", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON"):
+            self.display.env.pop(name, None)
+        os.killpg(self.session.pid, signal.SIGTERM)
+        self.session.wait(timeout=TIMEOUT)
+        self.session.stdout.close()
+
+
+class ScreenReader:
+    """A program read as a screen reader reads it: AT-SPI (python3-pyatspi, as `at`) on the bus's
+    accessibility bus, one bus for the life of the process. `told` keeps the (type, source) of
+    the events on objects' text and states, in the order they came."""
+
+    def __init__(self, bus, name):
+        os.environ["AT_SPI_BUS_ADDRESS"] = bus.address  # where libatspi looks first
+        import gi
+        gi.require_version("Atspi", "2.0")
+        import pyatspi
+        from gi.repository import GLib
+        self.at, self.glib, self.told = pyatspi, GLib, []
+        pyatspi.Registry.registerEventListener(lambda e: self.told.append((e.type, e.source)),
+                                               "object:text-changed", "object:state-changed",
+                                               "object:children-changed")
+        desktop = pyatspi.Registry.getDesktop(0)
+        self.app = self.wait(lambda: next((a for a in desktop if a and a.name == name), None),
+                             f"{name} on the accessibility bus")
+
+    def wait(self, probe, what, timeout=TIMEOUT):
+        """Returns probe()'s first true value; it is tried now, then at each message the bus
+        brings (the registry's and the program's events)."""
+        expired = []
+        timer = self.glib.timeout_add_seconds(timeout, lambda: expired.append(True))
+        try:
+            while not (found := probe()):
+                if expired:
+                    raise AssertionError("gave up waiting for " + what)
+                self.glib.MainContext.default().iteration(True)
+            return found
+        finally:
+            if not expired:
+                self.glib.source_remove(timer)
+
+    def find(self, role, name=None):  # the first object of the role (and name), or None
+        return self.at.findDescendant(self.app, lambda o: o.getRole() == role and name in (None, o.name))
+
+    def focused(self):
+        return self.at.findDescendant(self.app, lambda o: o.getState().contains(self.at.STATE_FOCUSED))
 
 
 class Program:

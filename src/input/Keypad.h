@@ -75,7 +75,8 @@ struct KeypadKey {
     Key key;
     std::string_view name;     // ASCII, unique: how the key sessions write the key
     std::string_view face;     // UTF-8
-    std::string_view tooltip;  // also the key's accessible name
+    std::string_view tooltip;  // also the key's accessible description
+    std::string_view spoken;   // its accessible name: what it does, in words
     int row;                   // 0-4 main block, 5-6 function block
     int column;                // 0-6
     bool wide;                 // two columns

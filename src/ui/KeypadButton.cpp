@@ -22,7 +22,8 @@ KeypadButton::KeypadButton(const KeypadKey& key, QWidget* parent)
     setGeometry(KeyRect(key.row, key.column, key.wide));
     const QString tooltip = QString::fromUtf8(key.tooltip.data(), qsizetype(key.tooltip.size()));
     setToolTip(tooltip);
-    setAccessibleName(tooltip);
+    setAccessibleName(QString::fromUtf8(key.spoken.data(), qsizetype(key.spoken.size())));
+    setAccessibleDescription(tooltip);
     setText(QString::fromUtf8(key.face.data(), qsizetype(key.face.size())));
     connect(this, &QAbstractButton::clicked, this, [this] { emit keyReleased(IndexOf(key_.key)); });
 }

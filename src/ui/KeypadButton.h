@@ -12,6 +12,8 @@ class KeypadButton : public QAbstractButton {
   public:
     KeypadButton(const KeypadKey& key, QWidget* parent);
 
+    const KeypadKey& key() const { return key_; }
+
     // The face's caption font: the keys' bold face, shrunk until the caption keeps clear of the
     // rounded corners.
     QFont captionFont() const;

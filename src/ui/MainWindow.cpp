@@ -15,6 +15,7 @@
 #include "input/EntryLine.h"
 #include "input/KeyMap.h"
 #include "storage/StackFile.h"
+#include "ui/Accessibility.h"
 #include "ui/DisplayBar.h"
 #include "ui/Fonts.h"
 #include "ui/Geometry.h"
@@ -110,6 +111,7 @@ void Tell(const char* what, const std::filesystem::path& file, const char* reaso
 MainWindow::MainWindow(StackFilePlace stackFile, std::unique_ptr<RandomSource> random,
                        bool ownTitleBar)
     : calc_(std::move(random)), stackFile_(std::move(stackFile)) {
+    InstallAccessibleInterfaces();
     // One fixed size: nothing to maximise, so no window manager is asked to offer it. Set before
     // any child exists: a menu bar may make the native window, which would keep Qt's own frame.
     setWindowFlags(ownTitleBar ? Qt::Window | Qt::FramelessWindowHint
@@ -164,6 +166,7 @@ void MainWindow::buildControls(QWidget* client) {
         FittingFont(rowFace, {WidestDigits(QFontMetrics(rowFace), kWidestRow)},
                     {kIndicatorPanel.left() - kListing.left() - 1 - textMargin, kRowHeight}));
     listing_->setToolTip(QStringLiteral("Stack"));
+    listing_->setAccessibleName(QStringLiteral("Stack"));
     listing_->setFrameStyle(QFrame::Box | QFrame::Plain);
     listing_->setLineWidth(1);
     listing_->setUniformItemSizes(true);
@@ -201,6 +204,7 @@ void MainWindow::buildControls(QWidget* client) {
     entryLine_->setToolTip(QStringLiteral("Display"));
     entryLine_->setTextFormat(Qt::PlainText);
     Colour(entryLine_, QPalette::WindowText, kEntryText);
+    display_ = new SpokenDisplay(keyCatcher_, entryLine_);
 
     // The key catcher is the one widget that takes the keyboard focus, so no click, menu or box
     // can move it elsewhere: Qt gives it back to the catcher whenever the window is active again.
@@ -326,6 +330,7 @@ void MainWindow::redraw() {
         ElideKeepingSign(FromStd(entry.substr(0, sign)) + FromStd(entry.substr(from)),
                          entryLine_->fontMetrics(), entryLine_->contentsRect().width());
     if (entryLine_->text() != shown) entryLine_->setText(shown);
+    display_->show(DisplayText(calc_, shown), !shown.isEmpty());
 }
 
 }  // namespace orvane::ui

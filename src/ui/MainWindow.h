@@ -20,6 +20,7 @@ class QMenuBar;
 namespace orvane::ui {
 
 class KeyCatcher;
+class SpokenDisplay;
 
 // A modal message box as the window asks for it; tests replace how it is shown.
 struct Notice {
@@ -75,6 +76,7 @@ class MainWindow : public QMainWindow {
     QLabel* entryLine_ = nullptr;
     KeyCatcher* keyCatcher_ = nullptr;
     QMenuBar* menuBar_ = nullptr;
+    SpokenDisplay* display_ = nullptr;
     AngleActions angle_{};
 };
 

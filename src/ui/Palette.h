@@ -30,8 +30,8 @@ inline KeyShades ShadesOf(KeyColour colour) {
             return {{229, 229, 229}, {210, 210, 210}, {40, 40, 40}};
         case KeyColour::Red:
             return {{180, 44, 44}, {164, 37, 37}, Qt::white};
-        case KeyColour::Orange:
-            return {{247, 132, 37}, {226, 119, 30}, Qt::white};
+        case KeyColour::Orange:  // white on it would be too faint to read
+            return {{247, 132, 37}, {226, 119, 30}, kWindowColour};
         case KeyColour::Brown:
             return {{118, 101, 92}, {106, 90, 81}, Qt::white};
         case KeyColour::DarkGrey:

@@ -4,13 +4,14 @@
 # clipboard, and the real stack file beside a copy of the program in a folder whose name is not
 # ASCII, which is also how the state is read back. On Linux every step runs twice: as an X11
 # client (clipboard by xclip), and as a Wayland client of weston, whose x11 backend passes the
-# same X key events on (clipboard by wl-clipboard). An .exe runs under wine64, where the same X
-# key events reach the Windows key path.   usage: e2e_test.py PATH/TO/orvane-calc[.exe]
+# same X key events on (clipboard by wl-clipboard); and a screen reader's view, the program's
+# accessibility tree and events through AT-SPI. An .exe runs under wine64, where the same X key
+# events reach the Windows key path.   usage: e2e_test.py PATH/TO/orvane-calc[.exe]
 import os, shutil, subprocess, sys, tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
-from xsession import (CALCULATOR_TITLE as TITLE, WINE, Compositor, Display, Program,  # noqa: E402
-                      WaylandProgram, wait_for)
+from xsession import (CALCULATOR_TITLE as TITLE, WINE, AccessibilityBus, Compositor,  # noqa: E402
+                      Display, Program, ScreenReader, WaylandProgram, wait_for)
 
 # X keycodes of the numeric keypad's keys (Num Lock decides what they send), and of the main
 # keyboard's R, P and S, whatever letters the layout prints on them.
@@ -124,14 +125,62 @@ def russian_keyboard(calc):  # keys by their place: S swaps, P is pi, R resets, 
     check(calc, "1 Return 2 Return ctrl+27 ctrl+40", " 0 ", "", ["1", "2"])  # radians, degrees
 
 
+def screen_reader(calc):  # Linux only: the program again, on an accessibility bus of its own
+    bus = AccessibilityBus(calc.display)
+    calc.app.close()
+    folder = os.path.dirname(calc.stack_file)
+    calc.app = Program(calc.display, os.path.join(folder, os.path.basename(calc.program)), TITLE, cwd=folder)
+    try:
+        reader = ScreenReader(bus, "orvane-calc")
+        at = reader.at
+
+        def shows(text, told):  # the focused object, once it reads text and was told of as such
+            def probe():
+                now = reader.focused()
+                return now if now and now.queryText().getText(0, -1) == text and any(
+                    kind.startswith(told) and source == now for kind, source in reader.told) else None
+            return reader.wait(probe, f"the focused object to read {text} and tell {told}")
+
+        display, frame = reader.focused(), reader.find(at.ROLE_FRAME).queryComponent()
+        assert (display.getRole(), display.name, display.queryText().getText(0, -1)) == \
+            (at.ROLE_TEXT, "Display", "Stack: 0") and display.getState().contains(at.STATE_READ_ONLY)
+        box = display.queryComponent().getExtents(at.DESKTOP_COORDS)
+        assert all(frame.contains(x, y, at.DESKTOP_COORDS) for x, y in
+                   ((box.x, box.y), (box.x + box.width - 1, box.y + box.height - 1))), (box.x, box.y)
+        assert reader.find(at.ROLE_LIST).name == "Stack"
+        with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "ui", "key-texts.txt"),
+                  encoding="utf-8") as texts:  # name | caption | tooltip | spoken name | shortcut
+            for row in (line.split("|") for line in texts if not line.startswith("#")):
+                key = reader.find(at.ROLE_PUSH_BUTTON, row[3].strip())
+                told = (key.description, key.queryAction().getKeyBinding(0))
+                assert told == (row[2].strip(), row[4].strip()), (row, told)
+        for keys, text in (("2 Return 3 KP_Add", "5"), ("1 Return S", "5"), ("1 Return 0", "0")):
+            reader.told.clear()
+            calc.keys(keys)
+            shows(text, "object:text-changed")
+        reader.told.clear()
+        calc.keys("KP_Divide")  # fails: the same value, from the stack now, spoken all the same
+        shows("0", "object:state-changed:focused")
+        calc.keys("ctrl+d")
+        modes = [reader.find(at.ROLE_RADIO_BUTTON, name) for name in ("Degrees", "Radians")]
+        assert [m.getIndexInParent() for m in modes] == [0, 1]  # else a screen reader skips them
+        reader.wait(lambda: [m.getState().contains(at.STATE_CHECKED) for m in modes] == [True, False],
+                    "Degrees checked, Radians not")
+    finally:
+        calc.app.close()
+        bus.close()
+
+
 def main(program):
     # Other layouts and Wayland on Linux only: on Windows the system gives the codes, which wine
     # does not (it reads the X layout once, as it starts, and gives Russian letters codes of its
-    # own).
+    # own). The screen reader's view is AT-SPI's, which Windows has not (Qt serves UI Automation
+    # there).
     windows = program.endswith(".exe")
     layouts = ((latin_layouts, None), (russian_keyboard, "ru")) if not windows else ()
     runs = [(steps, layout, wayland) for wayland in ((False,) if windows else (False, True))
             for steps, layout in ((us_keyboard, None), *layouts)]
+    runs += [] if windows else [(screen_reader, None, False)]
     for steps, layout, wayland in runs:
         with tempfile.TemporaryDirectory(prefix="orvane-e2e-") as root:
             folder = os.path.join(root, "Zürich-数")

@@ -6,6 +6,7 @@
 #include <set>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
@@ -77,17 +78,20 @@ TEST_F(WindowTest, KeysShowTheirCaptionsAndTellTheirTooltips) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
     std::set<Key> read;
     for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
-        const QStringList texts = line.split(u'|');  // name | caption | tooltip
-        if (line.startsWith(u'#') || texts.size() != 3) continue;
-        const auto named =
-            std::ranges::find(Keypad(), texts[0].trimmed().toStdString(), &KeypadKey::name);
+        QStringList texts = line.split(u'|');  // name | caption | tooltip | spoken | shortcut
+        if (line.startsWith(u'#') || texts.size() != 5) continue;
+        for (QString& text : texts) text = text.trimmed();
+        const auto named = std::ranges::find(Keypad(), texts[0].toStdString(), &KeypadKey::name);
         ASSERT_NE(named, Keypad().end()) << line.toStdString();
         const auto* button = static_cast<const QAbstractButton*>(key(named->key));
-        const std::string caption = texts[1].trimmed().toStdString();
-        const std::string tooltip = texts[2].trimmed().toStdString();
-        EXPECT_EQ(button->text().toStdString(), caption);
-        EXPECT_EQ(button->toolTip().toStdString(), tooltip);
-        EXPECT_EQ(button->accessibleName().toStdString(), tooltip);
+        EXPECT_EQ(button->text(), texts[1]);
+        EXPECT_EQ(button->toolTip(), texts[2]);
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(key(named->key));
+        EXPECT_EQ(spoken->text(QAccessible::Name), texts[3]);
+        EXPECT_EQ(spoken->text(QAccessible::Description), texts[2]);
+        const QString shortcut = spoken->text(QAccessible::Accelerator);
+        EXPECT_EQ(QKeySequence(shortcut, QKeySequence::NativeText), QKeySequence(texts[4]))
+            << texts[0].toStdString() << " " << shortcut.toStdString();
         read.insert(named->key);
     }
     EXPECT_EQ(read.size(), std::size_t{kKeypadKeys});
