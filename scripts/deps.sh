@@ -2,8 +2,10 @@
 # Installs with apt-get what building and testing need and is not there yet (Debian 12).
 # usage: deps.sh [ui] [e2e] [blackbox] [fuzz] [lint] [icons] [package] [windows] [arm64]
 set -euo pipefail
-# icoutils: every test build checks the Windows icon with icotool
-packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev libboost-dev icoutils)
+# icoutils: every test build checks the Windows icon with icotool; python3-gmpy2: and computes
+# the exact results of tests/ops/exact-results.txt again
+packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev libboost-dev icoutils python3
+          python3-gmpy2)
 for part in "$@"; do
   case "$part" in
     ui) packages+=(qt6-base-dev libgl-dev fonts-liberation2 pkg-config libxkbcommon-x11-dev) ;;

@@ -132,7 +132,7 @@ INSTANTIATE_TEST_SUITE_P(Sessions, KeySession, testing::ValuesIn(SessionsOf(ORVA
 
 // Hard operands (negative bases with large whole exponents, results near a 15-digit rounding
 // tie, huge angles, the inverse functions at their limits): each key stores the exact result's
-// digits, which scripts/make-exact-results.py computed once with Python's decimal.
+// digits, as scripts/make-exact-results.py computes them with MPFR (a test runs it again).
 INSTANTIATE_TEST_SUITE_P(ExactResults, KeySession,
                          testing::ValuesIn(SessionsOf(ORVANE_EXACT_RESULTS)), NameOfSession);
 
