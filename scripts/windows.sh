@@ -18,7 +18,7 @@ cmake --build --preset windows -j"$(nproc)"
 export WINEPREFIX="$PWD/$dir/wineprefix"
 rm -rf "$WINEPREFIX"
 python3 scripts/xsession.py ctest --preset windows
-python3 scripts/xsession.py scripts/same-digits.sh
+python3 scripts/xsession.py scripts/same-digits.sh windows
 python3 tests/e2e/e2e_test.py "$dir/orvane-calc.exe"
 (cd "$dir" && cpack -G ZIP && cpack -G NSIS64)
 python3 tests/e2e/installer_test.py "$dir"/orvane-calc-*-win64.exe
