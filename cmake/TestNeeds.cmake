@@ -15,7 +15,8 @@
 #
 # adds the skipped test itself, for a test that cannot even be built here.
 
-set(ORVANE_CANNOT_RUN "^cannot run: ")
+# Global, so that a test declared in any folder is skipped on the same words.
+set(ORVANE_CANNOT_RUN "^cannot run: " CACHE INTERNAL "The output with which a test says it cannot run")
 
 function(orvane_skipped_test name why)
   message(WARNING "${name} cannot run: ${why}")
