@@ -3,8 +3,10 @@
 # usage: deps.sh [ui] [e2e] [fuzz] [lint] [icons] [package] [windows] [arm64]
 set -euo pipefail
 # icoutils: every test build checks the Windows icon with icotool; ccache: a build folder made
-# again compiles only what changed
-packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev libboost-dev icoutils ccache)
+# again compiles only what changed; python3-gmpy2: the exact results of
+# tests/ops/exact-results.txt are computed again
+packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev libboost-dev icoutils ccache
+          python3 python3-gmpy2)
 for part in "$@"; do
   case "$part" in
     # libxkbcommon-dev and xkb-data: the layout tests compile keymaps from layout names

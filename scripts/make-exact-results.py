@@ -1,84 +1,61 @@
 #!/usr/bin/env python3
 """Writes tests/ops/exact-results.txt: hard operands for the keys that need more than IEEE arithmetic,
-each with its result computed exactly (50 digits, huge angles reduced with 700) and rounded as
-the stack stores it. Run once by hand; the tests only read its output.
+each with its result computed by MPFR (gmpy2), correctly rounded at 256 bits (huge angles
+included), and rounded as the stack stores it with Python's decimal. With --check it writes
+nothing and fails when the committed file is not what it would write (a ctest test runs it so).
 
 The lines are key sessions, as in tests/input/sessions.txt: the operands pasted, the key, and the
 stack, entry line and undo copy left. The stored text is the exact value rounded to 15 significant
 digits (5 decimals for trigonometry). An exact value within a hair of a rounding tie is left out:
-either neighbour would be right there."""
+either neighbour would be right there.
+usage: make-exact-results.py [--check]"""
 import decimal
+import difflib
 import math
 import random
+import sys
 from decimal import Decimal as D
 from pathlib import Path
 
+try:
+    import gmpy2
+except ImportError:  # a Python of its own (pyenv) first on the PATH does not see Debian's
+    sys.path.append("/usr/lib/python3/dist-packages")
+    try:
+        import gmpy2
+    except ImportError:
+        sys.exit("cannot run: no python3-gmpy2 here (scripts/deps.sh installs it)")
+
 decimal.getcontext().prec = 50
+gmpy2.get_context().precision = 256
 DEGREES_PER_RADIAN = 57.2957795  # the calculator's constant, as a double
+OUT = Path(__file__).resolve().parent.parent / "tests" / "ops" / "exact-results.txt"
 
 
-def pi(digits):
-    """Machin's formula, to `digits` digits."""
-    with decimal.localcontext() as ctx:
-        ctx.prec = digits + 10
-
-        def arctan_inverse(n):
-            total, term, k, sign = D(0), D(1) / n, 1, 1
-            while term:
-                total += sign * term / k
-                term /= n * n
-                k, sign = k + 2, -sign
-            return total
-
-        return +(4 * (4 * arctan_inverse(5) - arctan_inverse(239)))
+# The functions of doubles (or whole numbers), each as a decimal of 60 digits: more than any
+# rounding below looks at.
+def decimal_of(value):
+    return D(format(value, ".59e"))
 
 
-PI_700 = pi(700)
+def power(y, x):
+    return decimal_of(gmpy2.mpfr(y) ** gmpy2.mpfr(x))
 
 
-def reduced(x):
-    """x - n*pi/2 with |result| <= pi/4, and n mod 4."""
-    with decimal.localcontext() as ctx:
-        ctx.prec = 700
-        half_pi = PI_700 / 2
-        n = (x / half_pi).to_integral_value(decimal.ROUND_HALF_EVEN)
-        return +(x - n * half_pi), int(n % 4)
+def ln(x):
+    return decimal_of(gmpy2.log(gmpy2.mpfr(x)))
 
 
-def series_sin_cos(r):
-    with decimal.localcontext() as ctx:
-        ctx.prec = 60
-        s, c, term, k = D(0), D(0), D(1), 0
-        while True:
-            if k % 2 == 0:
-                c += term if k % 4 == 0 else -term
-            else:
-                s += term if k % 4 == 1 else -term
-            k += 1
-            term = term * r / k
-            if abs(term) < D(10) ** -70:
-                return +s, +c
+def ten_to(x):
+    return decimal_of(gmpy2.exp10(gmpy2.mpfr(x)))
 
 
 def sin_cos(x):
-    r, q = reduced(D(x))
-    s, c = series_sin_cos(r)
-    return [(s, c), (c, -s), (-s, -c), (-c, s)][q]
+    return tuple(decimal_of(v) for v in gmpy2.sin_cos(gmpy2.mpfr(x)))
 
 
 def atan(x):
-    x = D(x)
-    with decimal.localcontext() as ctx:
-        ctx.prec = 60
-        if abs(x) > 1:
-            return +((PI_700 / 2).copy_sign(x) - atan(1 / x))
-        for _ in range(3):  # halve the angle: the series then converges fast
-            x = x / (1 + (1 + x * x).sqrt())
-        total, term, k = D(0), x, 1
-        while abs(term) > D(10) ** -70:
-            total += term / k
-            term, k = -term * x * x, k + 2
-        return +(8 * total)
+    return decimal_of(gmpy2.atan(gmpy2.mpfr(x)))
 
 
 def rounded(value, decimals=None):
@@ -126,46 +103,43 @@ def main():
         keys = ("Deg " if mode == "D" else "") + (f"paste:{y} Enter " if y != "_" else "")
         lines.append(f"{keys}paste:{x} {faces[key]} | {'0' if stored == '-0' else stored} | _ | {y}")
 
-    def power(y, x):
+    def add_power(y, x):
         ty, fy = fifteen(y)
         tx, fx = fifteen(x)
-        exact = D(fy) ** D(fx) if fy < 0 else (D(fx) * D(fy).ln()).exp()
-        add("Power", "R", ty, tx, rounded(exact))
+        add("Power", "R", ty, tx, rounded(power(fy, fx)))
 
     # Negative bases with large whole exponents, where C libraries are several ulps off.
-    power(-0.92078, 251)
+    add_power(-0.92078, 251)
     for _ in range(70):
-        power(-rng.uniform(0.5, 1.6), rng.randint(100, 316))
+        add_power(-rng.uniform(0.5, 1.6), rng.randint(100, 316))
     # Bases near 1 with huge exponents; exponents that make results near the double range's ends.
     for k in range(1, 16):
-        power(1 + 10.0 ** -k, 10.0 ** (k + rng.random() * 2))
-        power(1 - 10.0 ** -k, 10.0 ** (k + rng.random() * 2))
+        add_power(1 + 10.0 ** -k, 10.0 ** (k + rng.random() * 2))
+        add_power(1 - 10.0 ** -k, 10.0 ** (k + rng.random() * 2))
     for x in (1023.99, -1021.5, 1023.9999, -1021.9, 0.5, -0.5, 1 / 3):
-        power(2, x)
+        add_power(2, x)
     # Results whose 16th digit is near a 5: the hardest roundings to 15 digits.
     found = {"Power": 0, "NaturalLog": 0, "PowerOf10": 0}
     while min(found.values()) < 50:
         _, y = fifteen(rng.uniform(0.001, 1000))
         _, x = fifteen(rng.uniform(-50, 50))
-        exact = (D(x) * D(y).ln()).exp()
-        if found["Power"] < 50 and near_tie(exact):
+        if found["Power"] < 50 and near_tie(power(y, x)):
             found["Power"] += 1
-            power(y, x)
-        if found["NaturalLog"] < 50 and near_tie(D(y).ln()):
+            add_power(y, x)
+        if found["NaturalLog"] < 50 and near_tie(ln(y)):
             found["NaturalLog"] += 1
-            add("NaturalLog", "R", "_", fifteen(y)[0], rounded(D(y).ln()))
+            add("NaturalLog", "R", "_", fifteen(y)[0], rounded(ln(y)))
         _, e = fifteen(rng.uniform(-300, 300))
-        exact = (D(e) * D(10).ln()).exp()
-        if found["PowerOf10"] < 50 and e != math.floor(e) and near_tie(exact):
+        if found["PowerOf10"] < 50 and e != math.floor(e) and near_tie(ten_to(e)):
             found["PowerOf10"] += 1
-            add("PowerOf10", "R", "_", fifteen(e)[0], rounded(exact))
+            add("PowerOf10", "R", "_", fifteen(e)[0], rounded(ten_to(e)))
     # Logarithms near 1 and at the ends of the double range.
     for x in [1 + k * 1e-15 for k in (1, 3, -1, -7)] + [1e-300, 5e-324, 2.2250738585072e-308, 1.79769313486231e308]:
         text, value = fifteen(x)
-        add("NaturalLog", "R", "_", text, rounded(D(value).ln()))
+        add("NaturalLog", "R", "_", text, rounded(ln(value)))
     for x in (308.254715559916, -307.3, -307.65, 0.30102999566398):
         text, value = fifteen(x)
-        add("PowerOf10", "R", "_", text, rounded((D(value) * D(10).ln()).exp()))
+        add("PowerOf10", "R", "_", text, rounded(ten_to(value)))
 
     # Trigonometry in radians: huge angles, angles near multiples of pi/2, near-ties at 5 decimals.
     angles = [1e22, 1e300, 1.79769313486231e308, -1e15, 2 ** 60, 3.14159265358979, 1.5707963267949,
@@ -201,12 +175,22 @@ def main():
             if value != 1:
                 add(key, "D", "_", text, rounded(D(float(radians) * DEGREES_PER_RADIAN), 5))
 
-    out = Path(__file__).resolve().parent.parent / "tests" / "ops" / "exact-results.txt"
-    out.write_text("# Written by scripts/make-exact-results.py: hard operands, and the digits of their exact\n"
-                   "# results. keys | stack afterwards | entry line | undo copy, as in tests/input/sessions.txt\n"
-                   + "\n".join(lines) + "\n")
-    print(len(lines), "lines in", out)
+    text = ("# Written by scripts/make-exact-results.py: hard operands, and the digits of their exact\n"
+            "# results. keys | stack afterwards | entry line | undo copy, as in tests/input/sessions.txt\n"
+            + "\n".join(lines) + "\n")
+    if "--check" not in sys.argv[1:]:
+        OUT.write_text(text)
+        print(len(lines), "lines in", OUT)
+        return 0
+    committed = OUT.read_text()
+    if committed == text:
+        print(f"{OUT.name}: {len(lines)} lines, as the generator writes them")
+        return 0
+    diff = difflib.unified_diff(committed.splitlines(), text.splitlines(),
+                                f"{OUT.name} (committed)", f"{OUT.name} (generated)", lineterm="")
+    print("\n".join(list(diff)[:40]))
+    return 1
 
 
 if __name__ == "__main__":
-    main()
+    sys.exit(main())

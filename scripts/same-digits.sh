@@ -1,76 +1,109 @@
 #!/usr/bin/env bash
 # What every calculating key leaves on the stack for the same pseudo-random operands
-# (fuzz/ops_results), printed on Linux x86-64 and on each platform named, must be the same on
-# every line:
-#   windows  cross-built with mingw-w64 in build-windows/, run under wine64
-#   arm64    cross-built for Linux on ARM64 in build-arm64/, run under qemu-aarch64
-# With no platform named, both: the full comparison, which scripts/windows.sh makes (so CI
-# compares the three once, after scripts/arm64.sh has compared ARM64 alone). Each folder is
-# configured by its own preset, as the platform's own script configures it (build/: "default",
-# as scripts/test.sh; build-windows/: "windows", through scripts/windows-configure.sh, which
-# takes the Qt for Windows from $ORVANE_WINDOWS_QT or scripts/windows-qt.sh). Each output is kept
-# beside the checksum of the program that printed it and reused while that program is the same:
-# ARM64 takes minutes.
-# usage: same-digits.sh [operands per key, default 100000] [windows] [arm64]
+# (fuzz/ops_results, 100,000 operands per key) must be the same on every platform. Each
+# platform named checks its own output against the digests in tests/ops/same-digits.sha256, one
+# for each key, so each platform's stage checks itself, in any order:
+#   linux    built in build/ ("default" preset, as scripts/test.sh), run natively
+#   windows  cross-built with mingw-w64 in build-windows/ ("windows", through
+#            scripts/windows-configure.sh, which takes the Qt for Windows from
+#            $ORVANE_WINDOWS_QT or scripts/windows-qt.sh), run under wine64
+#   arm64    cross-built for Linux on ARM64 in build-arm64/ ("arm64"), run under qemu-aarch64
+# A key whose digest differs is named, with the first lines in which the platform's output
+# differs from Linux x86-64's (which is built and run for it when not at hand). Each output is
+# kept beside the checksum of the program that printed it and reused while that program is the
+# same: ARM64 takes minutes.
+# usage: same-digits.sh PLATFORM...
+#        same-digits.sh --update   writes the digests of Linux x86-64's output, after a change
+#                                  meant to change what a key stores
 set -euo pipefail
 cd "$(dirname "$0")/.."
-rounds="${1:-100000}"
-platforms=("${@:2}")
-[ ${#platforms[@]} -gt 0 ] || platforms=(windows arm64)
-# ui: the default preset builds the window too.
-scripts/deps.sh ui "${platforms[@]}"
-
-# build PRESET: ops_results, built in the preset's folder.
-build() {
-  if [ "$1" = windows ]; then scripts/windows-configure.sh >/dev/null
-  else cmake --preset "$1" >/dev/null; fi
-  cmake --build --preset "$1" -j"$(nproc)" --target ops_results
-}
-# results DIR PROGRAM [RUNNER...]: DIR/same-digits.txt, unless it holds this program's output.
-results() {
-  local dir=$1 program=$2 stamp
-  shift 2
-  stamp="$rounds $(sha256sum <"$program")"
-  [ "$(cat "$dir/same-digits.stamp" 2>/dev/null)" = "$stamp" ] && return
-  "$@" "$program" "$rounds" | tr -d '\r' >"$dir/same-digits.txt"
-  echo "$stamp" >"$dir/same-digits.stamp"
-}
-
-for platform in "${platforms[@]}"; do
+rounds=100000  # the digests' operands per key
+digests="$PWD/tests/ops/same-digits.sha256"
+[ $# -gt 0 ] || { echo "usage: same-digits.sh linux|windows|arm64... | --update" >&2; exit 2; }
+update=false
+[ "$1" = --update ] && { update=true; set -- linux; }
+parts=()
+for platform in "$@"; do
   case "$platform" in
-    windows | arm64) ;;
+    linux) parts+=(ui) ;;  # the default preset builds the window too
+    windows | arm64) parts+=("$platform") ;;
     *) echo "same-digits.sh: unknown platform '$platform'" >&2; exit 2 ;;
   esac
 done
-build default
-for platform in "${platforms[@]}"; do build "$platform"; done
+scripts/deps.sh "${parts[@]}"
 
+# The folder, preset and runner of each platform.
+folder() { if [ "$1" = linux ]; then echo build; else echo "build-$1"; fi; }
+preset() { if [ "$1" = linux ]; then echo default; else echo "$1"; fi; }
+# build PLATFORM: ops_results, built in the platform's folder with its preset.
+build() {
+  if [ "$1" = windows ]; then scripts/windows-configure.sh >/dev/null
+  else cmake --preset "$(preset "$1")" >/dev/null; fi
+  cmake --build --preset "$(preset "$1")" -j"$(nproc)" --target ops_results
+}
+# results PLATFORM: FOLDER/same-digits/key<index>, what the platform's ops_results printed
+# for each key, unless they hold this program's output already.
+results() {
+  local dir program stamp runner=()
+  dir=$(folder "$1")
+  program="$dir/fuzz/ops_results"
+  case "$1" in
+    windows)
+      program+=.exe
+      runner=("$(command -v wine64 || echo /usr/lib/wine/wine64)")
+      export WINEDEBUG=-all WINEPREFIX="${WINEPREFIX:-$PWD/build-windows/wineprefix}" ;;
+    arm64) runner=(qemu-aarch64 -L /usr/aarch64-linux-gnu) ;;
+  esac
+  stamp="$rounds $(sha256sum <"$program")"
+  [ "$(cat "$dir/same-digits.stamp" 2>/dev/null)" = "$stamp" ] && return
+  rm -rf "$dir/same-digits" && mkdir "$dir/same-digits"
+  "${runner[@]}" "$program" "$rounds" | tr -d '\r' |
+    awk -v out="$dir/same-digits" '{ print > (out "/key" $1) }'
+  echo "$stamp" >"$dir/same-digits.stamp"
+}
+# check PLATFORM: the keys whose output differs from its digest, or is missing or extra.
+check() {
+  local dir
+  dir=$(folder "$1")/same-digits
+  (cd "$dir" && sha256sum --check --quiet "$digests" 2>/dev/null) | sed 's/:.*//' || true
+  comm -13 <(awk '{ print $2 }' "$digests" | sort) <(find "$dir" -type f -printf '%f\n' | sort)
+}
+
+for platform in "$@"; do build "$platform"; done
 # All at once: each runs on one core.
-results build build/fuzz/ops_results &
-jobs=($!)
-for platform in "${platforms[@]}"; do
-  if [ "$platform" = windows ]; then
-    wine="$(command -v wine64 || echo /usr/lib/wine/wine64)"
-    export WINEDEBUG=-all WINEPREFIX="${WINEPREFIX:-$PWD/build-windows/wineprefix}"
-    results build-windows build-windows/fuzz/ops_results.exe "$wine" &
-  else
-    results build-arm64 build-arm64/fuzz/ops_results qemu-aarch64 -L /usr/aarch64-linux-gnu &
-  fi
+jobs=()
+for platform in "$@"; do
+  results "$platform" &
   jobs+=($!)
 done
 for job in "${jobs[@]}"; do wait "$job"; done
 
-lines=$(wc -l <build/same-digits.txt)
+if $update; then
+  (cd build/same-digits && sha256sum key*) >"$digests"
+  echo "same-digits: $(wc -l <"$digests") digests written to tests/ops/same-digits.sha256"
+  exit 0
+fi
 status=0
-for platform in "${platforms[@]}"; do
-  if cmp -s build/same-digits.txt "build-$platform/same-digits.txt"; then
-    echo "same-digits: Linux x86-64 and $platform: $lines lines, all the same"
-  else
-    # diff exits 1 on a difference: under pipefail the script would end here, before the count
-    # and the other platforms.
-    diff build/same-digits.txt "build-$platform/same-digits.txt" | head -20 || true
-    echo "same-digits: $(diff build/same-digits.txt "build-$platform/same-digits.txt" | grep -c '^<') of $lines lines differ (Linux x86-64 <, $platform >)"
-    status=1
+for platform in "$@"; do
+  dir=$(folder "$platform")/same-digits
+  mapfile -t differ < <(check "$platform")
+  if [ ${#differ[@]} -eq 0 ]; then
+    echo "same-digits: $platform: $(cat "$dir"/key* | wc -l) lines, as the digests say"
+    continue
   fi
+  status=1
+  echo "same-digits: $platform: not as the digests say: ${differ[*]} (keyN: keypad index N)"
+  if [ "$platform" = linux ]; then
+    echo "same-digits: a key now stores other digits on Linux x86-64; if that is meant, run" \
+         "scripts/same-digits.sh --update and say so in the commit"
+    continue
+  fi
+  build linux >/dev/null && results linux  # the output at hand is reused
+  for key in "${differ[@]}"; do
+    # diff exits 1 on a difference: under pipefail the script would end here.
+    diff "build/same-digits/$key" "$dir/$key" | head -20 || true
+    echo "same-digits: $key: $(diff "build/same-digits/$key" "$dir/$key" | grep -c '^<' || true)" \
+         "lines differ (Linux x86-64 <, $platform >)"
+  done
 done
 exit $status

@@ -120,7 +120,7 @@ constexpr auto kKeys = std::to_array<KeypadKey>({
 });
 
 // The table is the one list of keys: row i is key i, under a name of its own, and the keys
-// fill the painter's 7 × 7 grid, one to a cell.
+// fill the grid, one to a cell.
 constexpr bool InItsRow(const KeypadKey& k) {
     return &kKeys.at(static_cast<std::size_t>(IndexOf(k.key))) == &k;
 }
@@ -128,8 +128,8 @@ constexpr bool NamedOnce(const KeypadKey& k) {
     return std::ranges::count(kKeys, k.name, &KeypadKey::name) == 1;
 }
 constexpr bool FillsTheGrid() {
-    using Row = std::array<int, 7>;
-    std::array<Row, 7> keysIn{};  // a cell off the grid fails to compile
+    using Row = std::array<int, kKeypadColumns>;
+    std::array<Row, kKeypadRows> keysIn{};  // a cell off the grid fails to compile
     for (const KeypadKey& k : kKeys) {
         for (int c = k.column; c <= k.column + k.wide; ++c) ++keysIn.at(k.row).at(c);
     }

@@ -78,7 +78,7 @@ struct KeypadKey {
     std::string_view tooltip;  // also the key's accessible description
     std::string_view spoken;   // its accessible name: what it does, in words
     int row;                   // 0-4 main block, 5-6 function block
-    int column;                // 0-6
+    int column;                // 0 to kKeypadColumns - 1
     bool wide;                 // two columns
     KeyColour colour;
     Snapshot snapshot;
@@ -86,6 +86,10 @@ struct KeypadKey {
 };
 
 inline constexpr int kKeypadKeys = 43;
+// The grid the keys fill, one to a cell (a wide key two): the table is checked against it as it
+// compiles, and the window places the keys on it.
+inline constexpr int kKeypadRows = 7;
+inline constexpr int kKeypadColumns = 7;
 
 constexpr int IndexOf(Key key) { return static_cast<int>(key); }
 

@@ -1,10 +1,13 @@
 // The key sessions of sessions.txt and exact-results.txt, one test for each line, named after
-// its line number and keys: the keys are pressed on a fresh calculator, which must then hold the
-// stack, the entry line and the undo copy the line names (and the listing's top row).
+// its keys alone, so that a line added or removed renames no other: the keys are pressed on a
+// fresh calculator, which must then hold the stack, the entry line and the undo copy the line
+// names (and the listing's top row).
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -52,39 +55,64 @@ void Press(Calculator& calc, const std::string& key) {
     }
 }
 
-// A session: its line number and its text.
-using Session = std::pair<int, std::string>;
+// A session: its test's name, where it stands (file:line) and its text.
+struct Session {
+    std::string name;
+    std::string where;
+    std::string text;
+};
 
+// What a failure prints of the parameter.
+void PrintTo(const Session& s, std::ostream* out) { *out << s.where << ": " << s.text; }
+
+// "2_Enter_3_plus": the keys in letters, digits and underscores (no two in a row), cut short
+// with a checksum of the whole when long.
+std::string NameOf(const std::string& keys) {
+    static const std::map<char, std::string> kWords{
+        {'+', "plus"}, {'-', "minus"}, {'*', "times"}, {'/', "over"}, {'.', "point"},
+        {'^', "pow"},  {'!', "fact"},  {'%', "pct"},   {'#', "key"},  {'~', "blank"}};
+    constexpr std::size_t kLongest = 60;
+    std::string name;
+    for (const char c : keys) {
+        if (std::isalnum(static_cast<unsigned char>(c))) name += c;
+        if (c == ' ' && !name.empty() && name.back() != '_') name += '_';
+        if (kWords.contains(c)) name += kWords.at(c);
+    }
+    if (name.empty()) return "no_keys";
+    if (name.size() <= kLongest) return name;
+    std::uint32_t sum = 2166136261u;  // FNV-1a: the same on every platform and library
+    for (const char c : keys) sum = (sum ^ static_cast<unsigned char>(c)) * 16777619u;
+    std::ostringstream cut;
+    cut << name.substr(0, name.find_last_not_of('_', kLongest - 1) + 1) << '_' << std::hex << sum;
+    return cut.str();
+}
+
+// The sessions of a file. A second session of the same keys gets "__2" (which no keys give),
+// the third "__3"; any other clash of names stops the test program as it starts.
 std::vector<Session> SessionsOf(const char* path) {
-    std::ifstream file(path);
-    if (!file) return {{0, std::string("no file ") + path}};  // a session that fails
+    const std::string file = std::filesystem::path(path).filename().string();
+    std::ifstream in(path);
+    if (!in) return {{"no_file", path, ""}};  // a session that fails
     std::vector<Session> sessions;
+    std::map<std::string, int> typed;  // how many sessions so far typed these keys
     int number = 1;
-    for (std::string line; std::getline(file, line); ++number) {
-        if (!line.empty() && line[0] != '#') sessions.emplace_back(number, line);
+    for (std::string line; std::getline(in, line); ++number) {
+        if (line.empty() || line[0] == '#') continue;
+        const std::string keys = Joined(Words(line.substr(0, line.find('|'))));
+        const int again = typed[keys]++;
+        sessions.push_back({NameOf(keys) + (again > 0 ? "__" + std::to_string(again + 1) : ""),
+                            file + ":" + std::to_string(number), line});
     }
     return sessions;
 }
 
-// "line9_2_Enter_3_plus": the line number, then the keys in letters and digits, cut short.
-std::string NameOf(const testing::TestParamInfo<Session>& info) {
-    static const std::map<char, std::string> kWords{
-        {'+', "plus"}, {'-', "minus"}, {'*', "times"}, {'/', "over"}, {'.', "point"},
-        {'^', "pow"},  {'!', "fact"},  {'%', "pct"},   {'#', "key"},  {'~', "blank"}};
-    std::string name = "line" + std::to_string(info.param.first) + "_";
-    for (const char c : info.param.second.substr(0, info.param.second.find('|'))) {
-        if (std::isalnum(static_cast<unsigned char>(c))) name += c;
-        if (c == ' ' && name.back() != '_') name += '_';
-        if (kWords.contains(c)) name += kWords.at(c);
-    }
-    return name.substr(0, name.find_last_not_of('_', 60) + 1);
-}
+std::string NameOfSession(const testing::TestParamInfo<Session>& info) { return info.param.name; }
 
 class KeySession : public testing::TestWithParam<Session> {};
 
 TEST_P(KeySession, LeavesWhatItsLineNames) {
     std::vector<std::string> column;  // keys | stack | entry line | undo copy [| top row]
-    std::istringstream fields(GetParam().second);
+    std::istringstream fields(GetParam().text);
     for (std::string field; std::getline(fields, field, '|');) {
         column.push_back(Joined(Words(field)));
     }
@@ -100,13 +128,13 @@ TEST_P(KeySession, LeavesWhatItsLineNames) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Sessions, KeySession, testing::ValuesIn(SessionsOf(ORVANE_SESSIONS)),
-                         NameOf);
+                         NameOfSession);
 
 // Hard operands (negative bases with large whole exponents, results near a 15-digit rounding
 // tie, huge angles, the inverse functions at their limits): each key stores the exact result's
-// digits, which scripts/make-exact-results.py computed once with Python's decimal.
+// digits, as scripts/make-exact-results.py computes them with MPFR (a test runs it again).
 INSTANTIATE_TEST_SUITE_P(ExactResults, KeySession,
-                         testing::ValuesIn(SessionsOf(ORVANE_EXACT_RESULTS)), NameOf);
+                         testing::ValuesIn(SessionsOf(ORVANE_EXACT_RESULTS)), NameOfSession);
 
 }  // namespace
 }  // namespace orvane

@@ -20,6 +20,7 @@
 #include <QTimer>
 
 #include "input/Keypad.h"
+#include "ui/Geometry.h"
 #include "ui/KeypadButton.h"
 
 namespace orvane::ui {
@@ -95,6 +96,17 @@ TEST_F(WindowTest, KeysShowTheirCaptionsAndTellTheirTooltips) {
         read.insert(named->key);
     }
     EXPECT_EQ(read.size(), std::size_t{kKeypadKeys});
+}
+
+// Where a place off the grid would read past the row tops or put a key beside the keypad.
+TEST(KeyRect, RefusesAPlaceOffTheGrid) {
+    EXPECT_THROW(KeyRect(kKeypadRows, 0, false), std::out_of_range);
+    EXPECT_THROW(KeyRect(-1, 0, false), std::out_of_range);
+    EXPECT_THROW(KeyRect(0, kKeypadColumns, false), std::out_of_range);
+    EXPECT_THROW(KeyRect(0, kKeypadColumns - 1, true), std::out_of_range);
+    EXPECT_THROW(KeyRect(0, -1, false), std::out_of_range);
+    // The last row and a wide key at column 5, in pixels: 2790 and 5085 twips, 1110 by 375.
+    EXPECT_EQ(KeyRect(kKeypadRows - 1, kKeypadColumns - 2, true), QRect(186, 339, 74, 25));
 }
 
 // The menu commands through their shortcuts, ahead of the keys of their letters (the
