@@ -367,7 +367,7 @@ class ProtocolLog:
     tells: each toplevel's title, which surface has the keyboard focus and the locked modifiers.
     A thread reads it as it comes, so the client never waits on a full pipe; `ready` can be
     waited on for news."""
-    LINE = re.compile(r"^\[[\d.]+\]\s+(?:-> )?(\w+)@(\d+)\.(\w+)\((.*)\)$")
+    LINE = re.compile(r"^\[ *[\d.]+\]\s+(?:-> )?(\w+)@(\d+)\.(\w+)\((.*)\)$")  # "[ 12.345]"
 
     def __init__(self, stream):
         self.ready, self._wake = os.pipe()
