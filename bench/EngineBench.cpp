@@ -2,7 +2,7 @@
 
 #include "core/Calculator.h"
 #include "core/NumberText.h"
-#include "input/Keypad.h"
+#include "input/Commands.h"
 
 namespace orvane {
 namespace {
@@ -25,10 +25,11 @@ BENCHMARK(PushTypedText);
 
 void EnterOnFullStack(benchmark::State& state) {
     Calculator calc;
+    NoShell shell;
     Fill(calc, 9998);
     for (auto _ : state) {
         calc.setEntry("3.14159265358979");
-        PressKey(calc, Key::Enter);  // snapshot + push
+        RunCommand(calc, Command::Enter, shell);  // snapshot + push
         calc.drop();
     }
 }

@@ -1,8 +1,8 @@
-// Prints what every calculating key leaves on the stack for the same pseudo-random operands on
-// any platform: scripts/same-digits.sh compares the runs of Linux x86-64, Windows and ARM64
-// line by line.
-// Only the generator's raw 64-bit output is used, since std's distributions differ between
-// standard libraries; every operand is a number text, so no platform formats one either.
+// Prints what every calculating key of the keypad table leaves on the stack for the same
+// pseudo-random operands on any platform: scripts/same-digits.sh compares the runs of Linux x86-64,
+// Windows and ARM64 line by line. Only the generator's raw 64-bit output is used, since std's
+// distributions differ between standard libraries; every operand is a number text, so no platform
+// formats one either.
 #include <cstdio>
 #include <iterator>
 #include <map>
@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "core/NumberText.h"
-#include "input/Keypad.h"
+#include "input/Commands.h"
 
 namespace orvane {
 namespace {
@@ -61,35 +61,50 @@ std::string Operand(char family) {
 int main(int argc, char** argv) {
     using namespace orvane;
     const long rounds = argc > 1 ? std::stol(argv[1]) : 100000;
-    // The key and the families of y and x ("-" for one operand); "nw" is a second round of
-    // Power, with negative bases and whole exponents, where C libraries differ most.
-    const std::pair<Key, std::string> keys[] = {
-        {Key::Add, "gg"},        {Key::Subtract, "gg"},   {Key::Multiply, "gg"},
-        {Key::Divide, "gg"},     {Key::Power, "ae"},      {Key::Power, "nw"},
-        {Key::Mod, "aa"},        {Key::Percent, "gg"},    {Key::ScaleByPowerOf10, "ge"},
-        {Key::Reciprocal, "-g"}, {Key::SquareRoot, "-p"}, {Key::NaturalLog, "-p"},
-        {Key::PowerOf10, "-e"},  {Key::Floor, "-g"},      {Key::Factorial, "-e"},
-        {Key::Sin, "-a"},        {Key::Cos, "-a"},        {Key::Tan, "-a"},
-        {Key::ArcSin, "-u"},     {Key::ArcCos, "-u"},     {Key::ArcTan, "-a"}};
-    const std::set<Key> angleKeys{Key::Sin,    Key::Cos,    Key::Tan,
-                                  Key::ArcSin, Key::ArcCos, Key::ArcTan};
+    // The families of y and x ("-" for one operand) of the calculating keys whose operands have a
+    // domain of their own; every other one takes any two numbers. "nw" is a second round of Power,
+    // with negative bases and whole exponents, where C libraries differ most.
+    const std::map<Command, std::vector<std::string>> families{{Command::Power, {"ae", "nw"}},
+                                                               {Command::Mod, {"aa"}},
+                                                               {Command::ScaleByPowerOf10, {"ge"}},
+                                                               {Command::Reciprocal, {"-g"}},
+                                                               {Command::SquareRoot, {"-p"}},
+                                                               {Command::NaturalLog, {"-p"}},
+                                                               {Command::PowerOf10, {"-e"}},
+                                                               {Command::Floor, {"-g"}},
+                                                               {Command::Factorial, {"-e"}},
+                                                               {Command::Sin, {"-a"}},
+                                                               {Command::Cos, {"-a"}},
+                                                               {Command::Tan, {"-a"}},
+                                                               {Command::ArcSin, {"-u"}},
+                                                               {Command::ArcCos, {"-u"}},
+                                                               {Command::ArcTan, {"-a"}}};
+    const std::set<Command> angleKeys{Command::Sin,    Command::Cos,    Command::Tan,
+                                      Command::ArcSin, Command::ArcCos, Command::ArcTan};
+    const std::vector<std::string> anyTwo{"gg"};
     Calculator calc;
-    for (const auto& [key, families] : keys) {
-        for (const auto mode : {AngleMode::Radians, AngleMode::Degrees}) {
-            if (mode == AngleMode::Degrees && !angleKeys.contains(key)) continue;
-            calc.setAngle(mode);
-            for (long i = 0; i < rounds; ++i) {
-                calc.clearAll();
-                std::string line = std::to_string(static_cast<int>(key));
-                for (const char family : families) {
-                    if (family == '-') continue;
-                    line += " " + Operand(family);
-                    calc.push(line.substr(line.rfind(' ') + 1));
+    NoShell shell;
+    for (const KeypadKey& calculating : Keypad()) {  // every key that calculates, in table order
+        if (!Calculates(calculating)) continue;
+        const Command key = calculating.command;
+        const auto listed = families.find(key);
+        for (const std::string& operands : listed == families.end() ? anyTwo : listed->second) {
+            for (const auto mode : {AngleMode::Radians, AngleMode::Degrees}) {
+                if (mode == AngleMode::Degrees && !angleKeys.contains(key)) continue;
+                calc.setAngle(mode);
+                for (long i = 0; i < rounds; ++i) {
+                    calc.clearAll();
+                    std::string line = std::to_string(CodeOf(key));
+                    for (const char family : operands) {
+                        if (family == '-') continue;
+                        line += " " + Operand(family);
+                        calc.push(line.substr(line.rfind(' ') + 1));
+                    }
+                    RunCommand(calc, key, shell);
+                    line += " =";
+                    for (const auto& value : calc.values()) line += " " + value;
+                    std::puts(line.c_str());
                 }
-                PressKey(calc, key);
-                line += " =";
-                for (const auto& value : calc.values()) line += " " + value;
-                std::puts(line.c_str());
             }
         }
     }

@@ -26,9 +26,18 @@ enum class PushResult {
     NotANumber,  // conversion failure: nothing stored
 };
 
-// What an action leaves for the window to do besides redrawing.
+// A box the window is to show after a command.
+enum class Notice {
+    None,
+    StackFull,  // "Stack is full."
+    Saved,      // the stack file was saved
+    About,      // the About box
+};
+
+// What a command leaves for the window to do besides redrawing.
 struct Outcome {
-    bool stackFull = false;  // show the "Stack is full." box
+    Notice notice = Notice::None;
+    bool stackFull() const { return notice == Notice::StackFull; }
 };
 
 // Where ops::RandomIntoEntry's numbers come from; tests pass a fixed one.

@@ -36,7 +36,7 @@ Outcome Enter(Calculator& calc) {
             calc.setEntry("");
             return {};
         case PushResult::StackFull:  // kept, so the number is not lost
-            return {true};
+            return {Notice::StackFull};
         case PushResult::NotANumber:  // kept, so the user can correct it
             return {};
     }

@@ -10,51 +10,51 @@ namespace {
 
 struct Mapping {
     int virtualKey;
-    Key key;
+    Command key;
 };
 
 // Each row a key code and its key, sorted by code for the look-up, each code in one row.
 constexpr auto kKeyMap = [] {
     auto map = std::to_array<Mapping>({
-        {vk::Back, Key::DeleteLast},
-        {vk::Return, Key::Enter},  // both keyboards
-        {vk::Left, Key::RotateNegative},
-        {vk::Up, Key::Swap},
-        {vk::Right, Key::RotatePositive},
-        {vk::Down, Key::Extract},
-        {vk::Delete, Key::ClearOrDrop},
-        {'0', Key::Digit0},  // the digit row
-        {'1', Key::Digit1},
-        {'2', Key::Digit2},
-        {'3', Key::Digit3},
-        {'4', Key::Digit4},
-        {'5', Key::Digit5},
-        {'6', Key::Digit6},
-        {'7', Key::Digit7},
-        {'8', Key::Digit8},
-        {'9', Key::Digit9},
-        {'I', Key::Floor},
-        {'N', Key::Sign},
-        {'P', Key::Pi},
-        {'R', Key::Reset},
-        {'S', Key::Swap},
-        {'X', Key::Extract},
-        {vk::Numpad0, Key::Digit0},
-        {vk::Numpad1, Key::Digit1},
-        {vk::Numpad2, Key::Digit2},
-        {vk::Numpad3, Key::Digit3},
-        {vk::Numpad4, Key::Digit4},
-        {vk::Numpad5, Key::Digit5},
-        {vk::Numpad6, Key::Digit6},
-        {vk::Numpad7, Key::Digit7},
-        {vk::Numpad8, Key::Digit8},
-        {vk::Numpad9, Key::Digit9},
-        {vk::Multiply, Key::Multiply},
-        {vk::Add, Key::Add},
-        {vk::Subtract, Key::Subtract},
-        {vk::Decimal, Key::Point},
-        {vk::Divide, Key::Divide},
-        {vk::OemPeriod, Key::Point},
+        {vk::Back, Command::DeleteLast},
+        {vk::Return, Command::Enter},  // both keyboards
+        {vk::Left, Command::RotateNegative},
+        {vk::Up, Command::Swap},
+        {vk::Right, Command::RotatePositive},
+        {vk::Down, Command::Extract},
+        {vk::Delete, Command::ClearOrDrop},
+        {'0', Command::Digit0},  // the digit row
+        {'1', Command::Digit1},
+        {'2', Command::Digit2},
+        {'3', Command::Digit3},
+        {'4', Command::Digit4},
+        {'5', Command::Digit5},
+        {'6', Command::Digit6},
+        {'7', Command::Digit7},
+        {'8', Command::Digit8},
+        {'9', Command::Digit9},
+        {'I', Command::Floor},
+        {'N', Command::Sign},
+        {'P', Command::Pi},
+        {'R', Command::Reset},
+        {'S', Command::Swap},
+        {'X', Command::Extract},
+        {vk::Numpad0, Command::Digit0},
+        {vk::Numpad1, Command::Digit1},
+        {vk::Numpad2, Command::Digit2},
+        {vk::Numpad3, Command::Digit3},
+        {vk::Numpad4, Command::Digit4},
+        {vk::Numpad5, Command::Digit5},
+        {vk::Numpad6, Command::Digit6},
+        {vk::Numpad7, Command::Digit7},
+        {vk::Numpad8, Command::Digit8},
+        {vk::Numpad9, Command::Digit9},
+        {vk::Multiply, Command::Multiply},
+        {vk::Add, Command::Add},
+        {vk::Subtract, Command::Subtract},
+        {vk::Decimal, Command::Point},
+        {vk::Divide, Command::Divide},
+        {vk::OemPeriod, Command::Point},
     });
     std::ranges::sort(map, {}, &Mapping::virtualKey);
     return map;
@@ -64,16 +64,10 @@ static_assert(std::ranges::adjacent_find(kKeyMap, {}, &Mapping::virtualKey) == k
 
 }  // namespace
 
-std::optional<Key> KeypadKeyFor(int virtualKey) {
+std::optional<Command> KeypadKeyFor(int virtualKey) {
     const auto it = std::ranges::lower_bound(kKeyMap, virtualKey, {}, &Mapping::virtualKey);
     if (it == kKeyMap.end() || it->virtualKey != virtualKey) return std::nullopt;
     return it->key;
-}
-
-Outcome KeyDown(Calculator& calc, int virtualKey) {
-    const auto key = KeypadKeyFor(virtualKey);
-    if (!key) return {};
-    return PressKey(calc, *key);
 }
 
 }  // namespace orvane

@@ -1,4 +1,5 @@
-// The keyboard: Windows virtual-key codes of physical keys to keypad keys.
+// The keyboard: Windows virtual-key codes of physical keys to the commands of keypad keys, which
+// RunCommand carries out as if the key had been clicked.
 #pragma once
 
 #include <optional>
@@ -8,9 +9,6 @@
 namespace orvane {
 
 // The keypad key a virtual-key code (input/VirtualKeys.h) stands for, or nothing.
-std::optional<Key> KeypadKeyFor(int virtualKey);
-
-// A key press: the mapped key's action, as if it had been clicked.
-Outcome KeyDown(Calculator& calc, int virtualKey);
+std::optional<Command> KeypadKeyFor(int virtualKey);
 
 }  // namespace orvane

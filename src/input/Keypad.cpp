@@ -28,25 +28,9 @@ void Swap(Calculator& c) { c.swapTopTwo(); }
 void RotatePositive(Calculator& c) { c.rotateBottomToTop(); }
 void RotateNegative(Calculator& c) { c.rotateTopToBottom(); }
 
-bool TakesSnapshot(Snapshot rule, const Calculator& c) {
-    switch (rule) {
-        case Snapshot::Never:
-            return false;
-        case Snapshot::Always:
-            return true;
-        case Snapshot::IfStackHasValues:
-            return c.count() > 0;
-        case Snapshot::IfEntryEmpty:
-            return c.entry().empty();
-        case Snapshot::IfOnTop:
-            return c.entry().empty() && c.count() > 0;
-    }
-    return false;
-}
-
 using enum KeyColour;
 using enum Snapshot;
-using K = Key;
+using K = Command;
 
 constexpr auto kKeys = std::to_array<KeypadKey>({
     {K::Digit0, "0", "0", "0", "0", 4, 3, false, LightGrey, Never, Digit<0>},
@@ -119,10 +103,10 @@ constexpr auto kKeys = std::to_array<KeypadKey>({
      ops::RandomIntoEntry},
 });
 
-// The table is the one list of keys: row i is key i, under a name of its own, and the keys
+// The table is the one list of keys: each command once, under a name of its own, and the keys
 // fill the grid, one to a cell.
-constexpr bool InItsRow(const KeypadKey& k) {
-    return &kKeys.at(static_cast<std::size_t>(IndexOf(k.key))) == &k;
+constexpr bool Once(const KeypadKey& k) {
+    return std::ranges::count(kKeys, k.command, &KeypadKey::command) == 1;
 }
 constexpr bool NamedOnce(const KeypadKey& k) {
     return std::ranges::count(kKeys, k.name, &KeypadKey::name) == 1;
@@ -136,7 +120,7 @@ constexpr bool FillsTheGrid() {
     return std::ranges::all_of(
         keysIn, [](const Row& row) { return std::ranges::count(row, 1) == std::ssize(row); });
 }
-static_assert(kKeys.size() == kKeypadKeys && std::ranges::all_of(kKeys, InItsRow), "out of order");
+static_assert(kKeys.size() == kKeypadKeys && std::ranges::all_of(kKeys, Once), "a key twice");
 static_assert(std::ranges::all_of(kKeys, NamedOnce), "two keys of one name");
 static_assert(FillsTheGrid(), "a cell with no key or two");
 
@@ -144,12 +128,25 @@ static_assert(FillsTheGrid(), "a cell with no key or two");
 
 std::span<const KeypadKey, kKeypadKeys> Keypad() { return kKeys; }
 
-Outcome PressKey(Calculator& calc, Key key) {
-    const int index = IndexOf(key);
-    if (index < 0 || index >= kKeypadKeys) return {};
-    const KeypadKey& k = kKeys[static_cast<std::size_t>(index)];
-    if (TakesSnapshot(k.snapshot, calc)) calc.takeSnapshot();
-    return k.action(calc);
+const KeypadKey* KeyFor(Command command) {
+    const auto* key = std::ranges::find(kKeys, command, &KeypadKey::command);
+    return key == kKeys.end() ? nullptr : key;
+}
+
+bool TakesSnapshot(Snapshot rule, const Calculator& calc) {
+    switch (rule) {
+        case Snapshot::Never:
+            return false;
+        case Snapshot::Always:
+            return true;
+        case Snapshot::IfStackHasValues:
+            return calc.count() > 0;
+        case Snapshot::IfEntryEmpty:
+            return calc.entry().empty();
+        case Snapshot::IfOnTop:
+            return calc.entry().empty() && calc.count() > 0;
+    }
+    return false;
 }
 
 }  // namespace orvane

@@ -1,6 +1,6 @@
-// The 43 keypad keys: one table that the window paints from, the dispatcher acts from and the key
-// sessions name keys from. A key's index is the calculator's command code; the keyboard and the
-// menu use it too.
+// The calculator's commands, one vocabulary for the keyboard, the mouse, the menus, the key
+// sessions and the fuzz target, and the 43 keypad keys among them: one table that the window
+// paints from, the dispatcher acts from and the key sessions name keys from.
 #pragma once
 
 #include <array>
@@ -11,58 +11,70 @@
 
 namespace orvane {
 
-// The keys by index, in the table's order (checked as it compiles); other values (a fuzzer's -1
-// or 43) name no key.
-enum class Key {
-    Digit0,
-    Digit1,
-    Digit2,
-    Digit3,
-    Digit4,
-    Digit5,
-    Digit6,
-    Digit7,
-    Digit8,
-    Digit9,
-    Point,
-    ClearOrDrop,
-    NaturalLog,
-    DeleteLast,
-    Enter,
-    Swap,
-    Add,
-    Subtract,
-    Multiply,
-    Divide,
-    Reset,  // also the menu's "&Clear stack"
-    Extract,
-    RotatePositive,
-    RotateNegative,
-    Pi,
-    Sign,
-    Reciprocal,
-    Percent,
-    SquareRoot,
-    Power,
-    Drop,
-    ScaleByPowerOf10,
-    Floor,
-    Mod,
-    Sin,
-    Cos,
-    Tan,
-    ArcSin,
-    ArcCos,
-    ArcTan,
-    PowerOf10,
-    Factorial,
-    Random,
+// A command's value is its code: explicit and append-only, as stored key sequences (the fuzz
+// corpus) name commands by it; the first 43 are the keypad's indexes. Other values (a fuzzer's
+// -1) name no command.
+enum class Command {
+    Digit0 = 0,
+    Digit1 = 1,
+    Digit2 = 2,
+    Digit3 = 3,
+    Digit4 = 4,
+    Digit5 = 5,
+    Digit6 = 6,
+    Digit7 = 7,
+    Digit8 = 8,
+    Digit9 = 9,
+    Point = 10,
+    ClearOrDrop = 11,
+    NaturalLog = 12,
+    DeleteLast = 13,
+    Enter = 14,
+    Swap = 15,
+    Add = 16,
+    Subtract = 17,
+    Multiply = 18,
+    Divide = 19,
+    Reset = 20,  // also the menu's "&Clear stack"
+    Extract = 21,
+    RotatePositive = 22,
+    RotateNegative = 23,
+    Pi = 24,
+    Sign = 25,
+    Reciprocal = 26,
+    Percent = 27,
+    SquareRoot = 28,
+    Power = 29,
+    Drop = 30,
+    ScaleByPowerOf10 = 31,
+    Floor = 32,
+    Mod = 33,
+    Sin = 34,
+    Cos = 35,
+    Tan = 36,
+    ArcSin = 37,
+    ArcCos = 38,
+    ArcTan = 39,
+    PowerOf10 = 40,
+    Factorial = 41,
+    Random = 42,
+    // The menu commands (Clear stack is the Reset key's).
+    Undo = 43,
+    SaveStack = 44,
+    LoadStack = 45,
+    CopyTop = 46,
+    PasteIntoEntry = 47,
+    UseDegrees = 48,
+    UseRadians = 49,
+    OpenWebSite = 50,
+    OpenFeedbackPage = 51,
+    ShowAbout = 52,
 };
 
 enum class KeyColour { LightGrey, Red, Orange, Brown, DarkGrey };
 
-// When a key takes the undo snapshot, judged on the state before its action: the one place
-// that decides it.
+// When a command takes the undo snapshot, judged on the state before its action: a column of
+// the command tables, which TakesSnapshot reads.
 enum class Snapshot {
     Never,
     Always,
@@ -72,7 +84,7 @@ enum class Snapshot {
 };
 
 struct KeypadKey {
-    Key key;
+    Command command;
     std::string_view name;     // ASCII, unique: how the key sessions write the key
     std::string_view face;     // UTF-8
     std::string_view tooltip;  // also the key's accessible description
@@ -91,12 +103,22 @@ inline constexpr int kKeypadKeys = 43;
 inline constexpr int kKeypadRows = 7;
 inline constexpr int kKeypadColumns = 7;
 
-constexpr int IndexOf(Key key) { return static_cast<int>(key); }
+constexpr int CodeOf(Command command) { return static_cast<int>(command); }
 
-// The table, in index order: Keypad()[i].key == Key(i), and no two keys share a name.
+// The table: each key once, and no two keys share a name.
 std::span<const KeypadKey, kKeypadKeys> Keypad();
 
-// Takes the key's undo snapshot and carries out its action; no key, no action.
-Outcome PressKey(Calculator& calc, Key key);
+// Whether the key calculates: it computes a result from the stack (and a pending entry), as
+// every key that always takes the undo snapshot does but Enter and the reset key.
+constexpr bool Calculates(const KeypadKey& key) {
+    return key.snapshot == Snapshot::Always && key.command != Command::Enter &&
+           key.command != Command::Reset;
+}
+
+// The key of this command, if it is one.
+const KeypadKey* KeyFor(Command command);
+
+// Whether the rule calls for the undo snapshot now.
+bool TakesSnapshot(Snapshot rule, const Calculator& calc);
 
 }  // namespace orvane

@@ -27,7 +27,8 @@ Outcome Run(Calculator& calc, const Operation& op) {
     if (!calc.entry().empty()) {
         switch (calc.push(calc.entry())) {
             case PushResult::StackFull:
-                return {true};  // nothing computed on other values than the user gave; entry kept
+                return {Notice::StackFull};  // nothing computed on other values than the user gave;
+                                             // entry kept
             case PushResult::NotANumber:
                 calc.setEntry("");
                 return {};
@@ -44,7 +45,7 @@ Outcome Run(Calculator& calc, const Operation& op) {
     const bool full = r && calc.replaceOperands(static_cast<std::size_t>(op.operands), *r) ==
                                PushResult::StackFull;
     calc.setEntry("");
-    return {full};
+    return {full ? Notice::StackFull : Notice::None};
 }
 
 namespace formula {

@@ -47,7 +47,7 @@ QString KeyName(int code) {
 // The keyboard key a user presses for a keypad key, by name: of the codes the key map gives it,
 // one of the main keyboard before one of the numeric keypad (the period before the keypad's
 // point), else the lowest; empty for a key without.
-QString ShortcutOf(Key key) {
+QString ShortcutOf(Command key) {
     const auto onKeypad = [](int code) { return code >= vk::Numpad0 && code <= vk::Divide; };
     std::optional<int> best;
     for (int code = 1; code < 256; ++code) {  // every virtual-key code
@@ -187,7 +187,7 @@ class KeyInterface : public QAccessibleWidget {
   public:
     explicit KeyInterface(KeypadButton* button)
         : QAccessibleWidget(button, QAccessible::Button),
-          shortcut_(ShortcutOf(button->key().key)) {}
+          shortcut_(ShortcutOf(button->key().command)) {}
 
     QString text(QAccessible::Text t) const override {
         return t == QAccessible::Accelerator ? shortcut_ : QAccessibleWidget::text(t);

@@ -25,7 +25,8 @@ KeypadButton::KeypadButton(const KeypadKey& key, QWidget* parent)
     setAccessibleName(QString::fromUtf8(key.spoken.data(), qsizetype(key.spoken.size())));
     setAccessibleDescription(tooltip);
     setText(QString::fromUtf8(key.face.data(), qsizetype(key.face.size())));
-    connect(this, &QAbstractButton::clicked, this, [this] { emit keyReleased(IndexOf(key_.key)); });
+    connect(this, &QAbstractButton::clicked, this,
+            [this] { emit keyReleased(CodeOf(key_.command)); });
 }
 
 QFont KeypadButton::captionFont() const {
@@ -58,7 +59,7 @@ void KeypadButton::mousePressEvent(QMouseEvent* event) { event->accept(); }
 
 void KeypadButton::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
-    if (rect().contains(event->position().toPoint())) emit keyReleased(IndexOf(key_.key));
+    if (rect().contains(event->position().toPoint())) emit keyReleased(CodeOf(key_.command));
 }
 
 }  // namespace orvane::ui

@@ -121,7 +121,7 @@ MainWindow::MainWindow(StackFilePlace stackFile, std::unique_ptr<RandomSource> r
     setWindowTitle(QStringLiteral("Orvane RPN Calculator."));
     // The menu bar's and the keys' face, at the size the desktop asks for.
     setFont(WindowFace(QFontInfo(font()).pointSizeF(), false));
-    showNotice_ = [this](const Notice& n) {
+    showBox_ = [this](const Box& n) {
         QMessageBox box(n.icon, n.title, n.text, QMessageBox::Ok, this);
         box.exec();
     };
@@ -187,7 +187,7 @@ void MainWindow::buildControls(QWidget* client) {
 
     for (const KeypadKey& key : Keypad()) {
         auto* button = new KeypadButton(key, client);
-        button->setObjectName(QStringLiteral("key%1").arg(IndexOf(key.key)));
+        button->setObjectName(QStringLiteral("key%1").arg(CodeOf(key.command)));
         connect(button, &KeypadButton::keyReleased, this, &MainWindow::pressKey);
     }
 
@@ -217,85 +217,70 @@ void MainWindow::buildControls(QWidget* client) {
 void MainWindow::setUpStartState() {
     centralWidget()->setFixedSize(kClientArea.size());
     Colour(centralWidget(), QPalette::Window, kWindowColour);
-    useRadians();  // also the first redraw
+    run(Command::UseRadians);  // also the first redraw
     setFixedSize(sizeHint());
 }
 
-void MainWindow::pressKey(int index) { showOutcome(PressKey(calc_, static_cast<Key>(index))); }
+void MainWindow::run(Command command) { showOutcome(RunCommand(calc_, command, *this)); }
+
+void MainWindow::pressKey(int index) {
+    if (const KeypadKey* key = KeyFor(static_cast<Command>(index))) run(key->command);
+}
 
 void MainWindow::keyDown(int virtualKey, bool withCtrl) {
     // Qt matches a shortcut by the letter typed, and a layout without Latin letters types none:
     // the key's code finds it then, as on Windows. Only what no shortcut takes is a keypad key.
     if (QAction* command = withCtrl ? MenuCommandFor(menuBar_, virtualKey) : nullptr) {
         command->trigger();
-        return;
+    } else if (const auto key = KeypadKeyFor(virtualKey)) {
+        run(*key);
     }
-    showOutcome(KeyDown(calc_, virtualKey));
 }
 
-void MainWindow::clearStack() { pressKey(IndexOf(Key::Reset)); }
+std::string MainWindow::clipboardText() { return QApplication::clipboard()->text().toStdString(); }
 
-void MainWindow::saveStack() {
+void MainWindow::setClipboardText(std::string_view text) {
+    QApplication::clipboard()->setText(FromStd(text));
+}
+
+bool MainWindow::saveStack(const Calculator& calc) {
     const auto file = stackFile_.forSave();
-    const SaveStatus saved = file ? SaveStack(calc_, *file) : SaveStatus::CannotCreate;
-    if (saved != SaveStatus::Saved) {
+    const SaveStatus saved = file ? SaveStack(calc, *file) : SaveStatus::CannotCreate;
+    if (saved != SaveStatus::Saved)
         Tell("Not saved:", file.value_or(stackFile_.forLoad()), Reason(saved));
-        return;
-    }
-    showNotice_({QMessageBox::Information, QStringLiteral("Saved"),
-                 QStringLiteral("Stack information has been saved.")});
+    return saved == SaveStatus::Saved;
 }
 
-void MainWindow::loadStack() {
+void MainWindow::loadStack(Calculator& calc) {
     const std::filesystem::path file = stackFile_.forLoad();
-    if (const LoadStatus loaded = LoadStack(calc_, file); loaded != LoadStatus::Loaded) {
+    if (const LoadStatus loaded = LoadStack(calc, file); loaded != LoadStatus::Loaded) {
         Tell("Not loaded:", file, Reason(loaded));  // what was read is shown either way
     }
-    redraw();
 }
 
-void MainWindow::undo() {
-    calc_.undo();
-    redraw();
-}
-
-void MainWindow::copyTop() { QApplication::clipboard()->setText(FromStd(calc_.top())); }
-
-void MainWindow::pasteIntoEntry() {
-    PasteIntoEntry(calc_, QApplication::clipboard()->text().toStdString());
-    redraw();
-}
-
-void MainWindow::useDegrees() {
-    calc_.setAngle(AngleMode::Degrees);
-    redraw();
-}
-
-void MainWindow::useRadians() {
-    calc_.setAngle(AngleMode::Radians);
-    redraw();
-}
-
-void MainWindow::openWebSite() {
-    openPage_(QUrl(QString::fromLatin1(kWebSite) + QStringLiteral("/calc")));
-}
-
-void MainWindow::openFeedbackPage() {
-    openPage_(QUrl(QString::fromLatin1(kWebSite) + QStringLiteral("/calc/contact1.html")));
-}
-
-void MainWindow::showAbout() {
-    showNotice_({QMessageBox::Information, QStringLiteral("About"),
-                 JoinLines({QStringLiteral("Orvane Calc"),
-                            QStringLiteral("RPN Calculator (Reverse Polish Notation)"),
-                            QStringLiteral("Made by the Orvane Calc developers")})});
+void MainWindow::openPage(std::string_view path) {
+    openPage_(QUrl(QString::fromLatin1(kWebSite) + FromStd(path)));
 }
 
 void MainWindow::showOutcome(Outcome outcome) {
     redraw();
-    if (outcome.stackFull) {
-        showNotice_(
-            {QMessageBox::Critical, QStringLiteral("Warning"), QStringLiteral("Stack is full.")});
+    switch (outcome.notice) {
+        case Notice::None:
+            break;
+        case Notice::StackFull:
+            showBox_({QMessageBox::Critical, QStringLiteral("Warning"),
+                      QStringLiteral("Stack is full.")});
+            break;
+        case Notice::Saved:
+            showBox_({QMessageBox::Information, QStringLiteral("Saved"),
+                      QStringLiteral("Stack information has been saved.")});
+            break;
+        case Notice::About:
+            showBox_({QMessageBox::Information, QStringLiteral("About"),
+                      JoinLines({QStringLiteral("Orvane Calc"),
+                                 QStringLiteral("RPN Calculator (Reverse Polish Notation)"),
+                                 QStringLiteral("Made by the Orvane Calc developers")})});
+            break;
     }
 }
 

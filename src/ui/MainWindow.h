@@ -1,5 +1,6 @@
-// The calculator's one window. A thin view: every event goes to the engine by keypad
-// index or menu command, and the window redraws from the engine's state afterwards.
+// The calculator's one window. A thin view: every key, click and menu entry goes to the engine
+// as a command, and the window redraws from the engine's state afterwards. It is also what the
+// engine's commands ask for the clipboard, the stack file and the web site.
 #pragma once
 
 #include <QMainWindow>
@@ -8,7 +9,7 @@
 #include <functional>
 
 #include "core/Calculator.h"
-#include "input/Keypad.h"
+#include "input/Commands.h"
 #include "ui/Menus.h"
 #include "ui/StackFilePlace.h"
 #include "ui/TitleBar.h"
@@ -23,13 +24,13 @@ class KeyCatcher;
 class SpokenDisplay;
 
 // A modal message box as the window asks for it; tests replace how it is shown.
-struct Notice {
+struct Box {
     QMessageBox::Icon icon;
     QString title;
     QString text;
 };
 
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, private Shell {
     Q_OBJECT
   public:
     // ownTitleBar: the window draws its title bar itself (NeedsOwnTitleBar()).
@@ -38,27 +39,18 @@ class MainWindow : public QMainWindow {
                         bool ownTitleBar = NeedsOwnTitleBar());
 
     // Test seams: how a box is shown and how a page is opened. Nothing else is replaced.
-    void setNoticeShower(std::function<void(const Notice&)> show) { showNotice_ = std::move(show); }
+    void setBoxShower(std::function<void(const Box&)> show) { showBox_ = std::move(show); }
     void setPageOpener(std::function<bool(const QUrl&)> open) { openPage_ = std::move(open); }
 
     // Tests find the widgets by object name: "listing", "entryLine", "key14" …
     const Calculator& engine() const { return calc_; }
 
-    // A keypad key released under the mouse, or a key of the keyboard mapped to one.
+    // Any command: a keypad key, a key of the keyboard mapped to one, a menu entry.
+    void run(Command command);
+    // A keypad key released under the mouse (an index beyond the keypad presses nothing); a key
+    // of the keyboard.
     void pressKey(int index);
     void keyDown(int virtualKey, bool withCtrl = false);
-    // The menu commands.
-    void clearStack();
-    void saveStack();
-    void loadStack();
-    void undo();
-    void copyTop();
-    void pasteIntoEntry();
-    void useDegrees();
-    void useRadians();
-    void openWebSite();
-    void openFeedbackPage();
-    void showAbout();
 
   private:
     void buildControls(QWidget* client);
@@ -66,7 +58,14 @@ class MainWindow : public QMainWindow {
     void showOutcome(Outcome outcome);
     void redraw();
 
-    std::function<void(const Notice&)> showNotice_;
+    // What the commands ask of the window.
+    std::string clipboardText() override;
+    void setClipboardText(std::string_view text) override;
+    bool saveStack(const Calculator& calc) override;
+    void loadStack(Calculator& calc) override;
+    void openPage(std::string_view path) override;
+
+    std::function<void(const Box&)> showBox_;
     std::function<bool(const QUrl&)> openPage_;
     Calculator calc_;
     StackFilePlace stackFile_;

@@ -8,37 +8,62 @@
 
 namespace orvane::ui {
 
+namespace {
+
+// The menu tree: each entry's caption, Ctrl shortcut and command; an entry without a caption is
+// a separator.
+struct Entry {
+    const char* caption;
+    Qt::Key shortcut;
+    Command command;
+};
+struct Menu {
+    const char* caption;
+    std::initializer_list<Entry> entries;
+};
+
+const Menu kMenus[] = {
+    {"&File",
+     {{"&Clear stack", Qt::Key_K, Command::Reset},
+      {},
+      {"&Save stack", Qt::Key_S, Command::SaveStack},
+      {"&Load stack", Qt::Key_L, Command::LoadStack}}},
+    {"&Edit",
+     {{"&Undo", Qt::Key_Z, Command::Undo},
+      {},
+      {"&Copy result to clipboard", Qt::Key_C, Command::CopyTop},
+      {"&Paste clipboard to display", Qt::Key_V, Command::PasteIntoEntry}}},
+    {"Se&ttings",
+     {{"&Degrees", Qt::Key_D, Command::UseDegrees}, {"&Radians", Qt::Key_R, Command::UseRadians}}},
+    {"&About...",
+     {{"&Website", Qt::Key_W, Command::OpenWebSite},
+      {"&Feedback", Qt::Key_F, Command::OpenFeedbackPage},
+      {"&About", Qt::Key_A, Command::ShowAbout}}},
+};
+
+}  // namespace
+
 AngleActions BuildMenuBar(QMenuBar* bar, MainWindow* w, int width) {
-    const auto ctrl = [](Qt::Key key) { return QKeySequence(Qt::CTRL | key); };
-    using W = MainWindow;
-
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    file->addAction(QStringLiteral("&Clear stack"), ctrl(Qt::Key_K), w, &W::clearStack);
-    file->addSeparator();
-    file->addAction(QStringLiteral("&Save stack"), ctrl(Qt::Key_S), w, &W::saveStack);
-    file->addAction(QStringLiteral("&Load stack"), ctrl(Qt::Key_L), w, &W::loadStack);
-
-    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
-    edit->addAction(QStringLiteral("&Undo"), ctrl(Qt::Key_Z), w, &W::undo);
-    edit->addSeparator();
-    edit->addAction(QStringLiteral("&Copy result to clipboard"), ctrl(Qt::Key_C), w, &W::copyTop);
-    edit->addAction(QStringLiteral("&Paste clipboard to display"), ctrl(Qt::Key_V), w,
-                    &W::pasteIntoEntry);
-
-    QMenu* settings = bar->addMenu(QStringLiteral("Se&ttings"));
-    const AngleActions angle{
-        settings->addAction(QStringLiteral("&Degrees"), ctrl(Qt::Key_D), w, &W::useDegrees),
-        settings->addAction(QStringLiteral("&Radians"), ctrl(Qt::Key_R), w, &W::useRadians)};
+    AngleActions angle{};
+    for (const Menu& menu : kMenus) {
+        QMenu* shown = bar->addMenu(QString::fromLatin1(menu.caption));
+        for (const Entry& entry : menu.entries) {
+            if (entry.caption == nullptr) {
+                shown->addSeparator();
+                continue;
+            }
+            QAction* action = shown->addAction(QString::fromLatin1(entry.caption),
+                                               QKeySequence(Qt::CTRL | entry.shortcut), w,
+                                               [w, c = entry.command] { w->run(c); });
+            if (entry.command == Command::UseDegrees) angle.degrees = action;
+            if (entry.command == Command::UseRadians) angle.radians = action;
+        }
+    }
     angle.degrees->setObjectName(QStringLiteral("degrees"));
     angle.radians->setObjectName(QStringLiteral("radians"));
-    auto* exclusive = new QActionGroup(settings);
+    auto* exclusive = new QActionGroup(angle.degrees->parent());
     exclusive->addAction(angle.degrees)->setCheckable(true);
     exclusive->addAction(angle.radians)->setCheckable(true);
-
-    QMenu* about = bar->addMenu(QStringLiteral("&About..."));
-    about->addAction(QStringLiteral("&Website"), ctrl(Qt::Key_W), w, &W::openWebSite);
-    about->addAction(QStringLiteral("&Feedback"), ctrl(Qt::Key_F), w, &W::openFeedbackPage);
-    about->addAction(QStringLiteral("&About"), ctrl(Qt::Key_A), w, &W::showAbout);
 
     // A bar too narrow for its captions folds the last menus away behind a button.
     QFont font = bar->font();

@@ -2,25 +2,44 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
+#include "input/Commands.h"
+
 namespace orvane {
 namespace {
 
 // On a full stack no operand is taken and the typed number stays, and the window is told to
 // warn; with no entry an operation's operands make room for its result.
 TEST(Keypad, AFullStackKeepsOperandsAndEntry) {
-    const std::pair<Key, const char*> keys[] = {
-        {Key::Add, "8"}, {Key::SquareRoot, "2"}, {Key::Sin, "-0.7568"}, {Key::Enter, "4"}};
+    const std::pair<Command, const char*> keys[] = {{Command::Add, "8"},
+                                                    {Command::SquareRoot, "2"},
+                                                    {Command::Sin, "-0.7568"},
+                                                    {Command::Enter, "4"}};
+    NoShell shell;
     for (const auto& [key, top] : keys) {  // and the top each leaves with no entry
         Calculator calc;
         for (int i = 0; i < 9999; ++i) calc.push("4");
         calc.setEntry("1");
-        EXPECT_TRUE(PressKey(calc, key).stackFull);
+        EXPECT_TRUE(RunCommand(calc, key, shell).stackFull());
         EXPECT_EQ(calc.top(), "4");
         EXPECT_EQ(calc.entry(), "1");
         calc.setEntry("");
-        EXPECT_EQ(PressKey(calc, key).stackFull, key == Key::Enter);  // Enter duplicates the top
+        EXPECT_EQ(RunCommand(calc, key, shell).stackFull(), key == Command::Enter);  // Enter dups
         EXPECT_EQ(calc.top(), top);
     }
+}
+
+// Keys and menu commands are one vocabulary: each command one code and one name, by which the
+// fuzz corpus and the key sessions call it.
+TEST(Commands, EachHasACodeAndANameOfItsOwn) {
+    std::set<int> codes;
+    const auto once = [&](Command command, std::string_view name) {
+        EXPECT_TRUE(codes.insert(CodeOf(command)).second) << name;
+        EXPECT_EQ(CommandNamed(name), command) << name;
+    };
+    for (const KeypadKey& key : Keypad()) once(key.command, key.name);
+    for (const MenuCommand& menu : MenuCommands()) once(menu.command, menu.name);
 }
 
 }  // namespace

@@ -13,7 +13,7 @@
 #include <map>
 #include <sstream>
 
-#include "input/EntryLine.h"
+#include "input/Commands.h"
 #include "input/KeyMap.h"
 
 namespace orvane {
@@ -34,25 +34,34 @@ std::string Joined(const std::vector<std::string>& words) {
     return out.empty() ? "_" : out;
 }
 
-// No session comes near a full stack: no key may ask the window to warn of one.
-void Press(Calculator& calc, const std::string& key) {
-    const auto named = std::ranges::find(Keypad(), key, &KeypadKey::name);
-    if (named != Keypad().end()) {
-        EXPECT_FALSE(PressKey(calc, named->key).stackFull) << key;
-    } else if (key == "Undo") {
-        calc.undo();
-    } else if (key == "Deg" || key == "Rad") {
-        calc.setAngle(key == "Deg" ? AngleMode::Degrees : AngleMode::Radians);
-    } else if (key.starts_with("paste:")) {  // "~" for a blank
-        std::string text = key.substr(6);
-        std::replace(text.begin(), text.end(), '~', ' ');
-        PasteIntoEntry(calc, text);
-    } else if (key.starts_with("vk:")) {
-        EXPECT_FALSE(KeyDown(calc, std::stoi(key.substr(3))).stackFull) << key;
-    } else {
-        ASSERT_TRUE(key.starts_with("#")) << "unknown key " << key;
-        EXPECT_FALSE(PressKey(calc, static_cast<Key>(std::stoi(key.substr(1)))).stackFull) << key;
+// A session's clipboard; it has no stack file and no browser.
+struct SessionShell final : Shell {
+    std::string clipboard;
+    std::string clipboardText() override { return clipboard; }
+    void setClipboardText(std::string_view text) override { clipboard = text; }
+    bool saveStack(const Calculator&) override { return false; }
+    void loadStack(Calculator&) override {}
+    void openPage(std::string_view) override {}
+};
+
+// A word of a session: a command's name, "paste:TEXT" (Paste of TEXT, "~" for a blank), a key of
+// the keyboard by its virtual-key code ("vk:N") or a keypad index ("#N"), through the entry point
+// every command takes. No session comes near a full stack: none may ask for the warning.
+void Press(Calculator& calc, SessionShell& shell, const std::string& word) {
+    std::optional<Command> command = CommandNamed(word);
+    if (word.starts_with("paste:")) {
+        shell.clipboard = word.substr(6);
+        std::ranges::replace(shell.clipboard, '~', ' ');
+        command = Command::PasteIntoEntry;
+    } else if (word.starts_with("vk:")) {
+        command = KeypadKeyFor(std::stoi(word.substr(3)));
+        if (!command) return;  // a key the map leaves out does nothing
+    } else if (word.starts_with("#")) {
+        command = static_cast<Command>(std::stoi(word.substr(1)));
+        if (KeyFor(*command) == nullptr) return;  // an index beyond the keypad presses nothing
     }
+    ASSERT_TRUE(command) << "unknown word " << word;
+    EXPECT_FALSE(RunCommand(calc, *command, shell).stackFull()) << word;
 }
 
 // A session: its test's name, where it stands (file:line) and its text.
@@ -118,7 +127,8 @@ TEST_P(KeySession, LeavesWhatItsLineNames) {
     }
     ASSERT_GE(column.size(), 4u) << "fewer than four columns";
     Calculator calc(std::make_unique<FixedRandom>());
-    for (const auto& key : Words(column[0])) Press(calc, key);
+    SessionShell shell;
+    for (const auto& word : Words(column[0])) Press(calc, shell, word);
     EXPECT_EQ(Joined(calc.values()), column[1]);
     EXPECT_EQ(calc.entry().empty() ? "_" : calc.entry(), column[2]);
     EXPECT_EQ(Joined(calc.undoValues()), column[3]);

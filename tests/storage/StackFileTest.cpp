@@ -94,7 +94,7 @@ TEST_F(StackFileTest, MoreThan9999ValuesLoadWhole) {
     ASSERT_EQ(LoadStack(loaded, file_), LoadStatus::Loaded);
     ASSERT_EQ(SaveStack(loaded, file_), SaveStatus::Saved);
     EXPECT_TRUE(read() == many + " in 1");  // not EXPECT_EQ: no 24 MB diff in the log
-    EXPECT_TRUE(ops::Add(loaded).stackFull);
+    EXPECT_TRUE(ops::Add(loaded).stackFull());
     EXPECT_EQ(loaded.count(), 1'000'000u);
 }
 

@@ -29,11 +29,11 @@ namespace {
 class WindowTest : public testing::Test {
   protected:
     void SetUp() override {
-        window_.setNoticeShower([this](const Notice& n) {
-            notices_.push_back(n.title + u':' + n.text.section(u'\n', 0, 0).trimmed());
+        window_.setBoxShower([this](const Box& n) {
+            boxes_.push_back(n.title + u':' + n.text.section(u'\n', 0, 0).trimmed());
         });
         window_.setPageOpener([this](const QUrl& url) {
-            notices_.push_back(url.path());
+            boxes_.push_back(url.path());
             return false;  // the browser did not start: the program goes on
         });
         window_.show();
@@ -49,8 +49,8 @@ class WindowTest : public testing::Test {
     }
     QLabel* label(const char* name) const { return find<QLabel>(name); }
     QListWidget* listing() const { return find<QListWidget>("listing"); }
-    QWidget* key(Key k) const {
-        return window_.findChild<QWidget*>(QStringLiteral("key%1").arg(IndexOf(k)));
+    QWidget* key(Command k) const {
+        return window_.findChild<QWidget*>(QStringLiteral("key%1").arg(CodeOf(k)));
     }
     // Keys as the keyboard sends them, to whatever has the focus.
     void type(std::initializer_list<Qt::Key> keys, Qt::KeyboardModifiers mods = Qt::NoModifier) {
@@ -59,7 +59,7 @@ class WindowTest : public testing::Test {
 
     QTemporaryDir dir_;
     MainWindow window_{StackFilePlace(dir_.filePath(QStringLiteral("StackTemp.stp")))};
-    QStringList notices_;
+    QStringList boxes_;
 };
 
 TEST_F(WindowTest, StartsInRadiansWithTheFocusOnTheHiddenCatcher) {
@@ -77,23 +77,23 @@ TEST_F(WindowTest, StartsInRadiansWithTheFocusOnTheHiddenCatcher) {
 TEST_F(WindowTest, KeysShowTheirCaptionsAndTellTheirTooltips) {
     QFile file(QStringLiteral(ORVANE_KEY_TEXTS));  // what users read and screen readers announce
     ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
-    std::set<Key> read;
+    std::set<Command> read;
     for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
         QStringList texts = line.split(u'|');  // name | caption | tooltip | spoken | shortcut
         if (line.startsWith(u'#') || texts.size() != 5) continue;
         for (QString& text : texts) text = text.trimmed();
         const auto named = std::ranges::find(Keypad(), texts[0].toStdString(), &KeypadKey::name);
         ASSERT_NE(named, Keypad().end()) << line.toStdString();
-        const auto* button = static_cast<const QAbstractButton*>(key(named->key));
+        const auto* button = static_cast<const QAbstractButton*>(key(named->command));
         EXPECT_EQ(button->text(), texts[1]);
         EXPECT_EQ(button->toolTip(), texts[2]);
-        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(key(named->key));
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(key(named->command));
         EXPECT_EQ(spoken->text(QAccessible::Name), texts[3]);
         EXPECT_EQ(spoken->text(QAccessible::Description), texts[2]);
         const QString shortcut = spoken->text(QAccessible::Accelerator);
         EXPECT_EQ(QKeySequence(shortcut, QKeySequence::NativeText), QKeySequence(texts[4]))
             << texts[0].toStdString() << " " << shortcut.toStdString();
-        read.insert(named->key);
+        read.insert(named->command);
     }
     EXPECT_EQ(read.size(), std::size_t{kKeypadKeys});
 }
@@ -120,19 +120,19 @@ TEST_F(WindowTest, MenuShortcutsComeBeforeTheKeysOfTheirLetters) {
     ctrl(Qt::Key_W);
     ctrl(Qt::Key_F);
     ctrl(Qt::Key_A);
-    EXPECT_EQ(notices_, QStringList({QStringLiteral("Saved:Stack information has been saved."),
-                                     QStringLiteral("/calc"), QStringLiteral("/calc/contact1.html"),
-                                     QStringLiteral("About:Orvane Calc")}));
+    EXPECT_EQ(boxes_, QStringList({QStringLiteral("Saved:Stack information has been saved."),
+                                   QStringLiteral("/calc"), QStringLiteral("/calc/contact1.html"),
+                                   QStringLiteral("About:Orvane Calc")}));
 }
 
 // A key presses on the release of any button over it; a press that leaves the key does nothing.
 TEST_F(WindowTest, KeysAnswerEveryMouseButtonReleasedOverThem) {
-    QTest::mouseClick(key(Key::Digit2), Qt::LeftButton);
-    QTest::mouseClick(key(Key::Enter), Qt::RightButton);
-    QTest::mouseClick(key(Key::Digit3), Qt::MiddleButton);
-    QTest::mousePress(key(Key::Digit4), Qt::LeftButton);
-    QTest::mouseRelease(key(Key::Digit4), Qt::LeftButton, {}, QPoint(-5, -5));
-    QTest::mouseClick(key(Key::Add), Qt::LeftButton);
+    QTest::mouseClick(key(Command::Digit2), Qt::LeftButton);
+    QTest::mouseClick(key(Command::Enter), Qt::RightButton);
+    QTest::mouseClick(key(Command::Digit3), Qt::MiddleButton);
+    QTest::mousePress(key(Command::Digit4), Qt::LeftButton);
+    QTest::mouseRelease(key(Command::Digit4), Qt::LeftButton, {}, QPoint(-5, -5));
+    QTest::mouseClick(key(Command::Add), Qt::LeftButton);
     EXPECT_EQ(listing()->item(10)->text(), QStringLiteral("1:      5"));
     EXPECT_EQ(label("countLabel")->text(), QStringLiteral("Stack: 1"));
 }
@@ -146,7 +146,7 @@ TEST_F(WindowTest, NoClickMenuOrBoxTakesTheFocusFromTheCatcher) {
     EXPECT_TRUE(listing()->selectedItems().isEmpty());
     for (QWidget* w :
          {listing()->viewport(), static_cast<QWidget*>(label("entryLine")), window_.centralWidget(),
-          find("displayBar"), find("indicatorPanel"), key(Key::Digit1)}) {
+          find("displayBar"), find("indicatorPanel"), key(Command::Digit1)}) {
         QTest::mouseClick(w, Qt::LeftButton);
     }
     QMenu* file = window_.menuBar()->actions().front()->menu();
@@ -216,20 +216,20 @@ TEST_F(TextsShowWhole, TheCountBeyondTheStacksLimit) {
     std::ofstream(dir_.filePath(QStringLiteral("StackTemp.stp")).toStdString(), std::ios::binary)
         << " 1 \r\n\r\n 100000 \r\n"
         << QByteArray("0\r\n").repeated(100000).toStdString();
-    window_.loadStack();
+    window_.run(Command::LoadStack);
     QLabel* count = label("countLabel");
     ASSERT_EQ(count->text(), QStringLiteral("Stack: 100000"));
     // Aligned right; the panel hides the label's left end.
     EXPECT_LE(QFontMetrics(count->font()).horizontalAdvance(count->text()),
               count->contentsRect().right() + 1 - count->visibleRegion().boundingRect().left());
     type({Qt::Key_4, Qt::Key_Return});  // the stack is full: a warning, and the entry stays
-    EXPECT_EQ(notices_, QStringList({QStringLiteral("Warning:Stack is full.")}));
+    EXPECT_EQ(boxes_, QStringList({QStringLiteral("Warning:Stack is full.")}));
     EXPECT_EQ(label("entryLine")->text(), QStringLiteral("4"));
 }
 
 TEST_F(TextsShowWhole, KeyCaptionsClearOfTheFacesEdges) {
     for (int i = 0; i < kKeypadKeys; ++i) {
-        const auto* button = static_cast<const KeypadButton*>(key(static_cast<Key>(i)));
+        const auto* button = static_cast<const KeypadButton*>(key(static_cast<Command>(i)));
         EXPECT_LE(QFontMetrics(button->captionFont()).horizontalAdvance(button->text()),
                   button->width() - 8)  // a rim of 1 and room of 3 on either side
             << button->text().toStdString();
@@ -278,10 +278,10 @@ TEST_F(WindowTest, AFailedSaveIsSilent) {
     // The stack file's path is a directory; its folder cannot be made under a plain file.
     for (const QString& place : {dir_.path(), dir_.filePath(QStringLiteral("plain/f/s.stp"))}) {
         MainWindow broken{StackFilePlace(place)};
-        broken.setNoticeShower([this](const Notice& n) { notices_.push_back(n.title); });
-        broken.saveStack();
+        broken.setBoxShower([this](const Box& n) { boxes_.push_back(n.title); });
+        broken.run(Command::SaveStack);
     }
-    EXPECT_TRUE(notices_.isEmpty());
+    EXPECT_TRUE(boxes_.isEmpty());
 }
 
 }  // namespace
