@@ -25,7 +25,7 @@ class Shell {
 };
 
 // A shell with nothing around it: no clipboard text, no file, no browser.
-class NoShell final : public Shell {
+class NoShell : public Shell {
   public:
     std::string clipboardText() override { return {}; }
     void setClipboardText(std::string_view) override {}

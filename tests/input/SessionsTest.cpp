@@ -35,13 +35,10 @@ std::string Joined(const std::vector<std::string>& words) {
 }
 
 // A session's clipboard; it has no stack file and no browser.
-struct SessionShell final : Shell {
+struct SessionShell final : NoShell {
     std::string clipboard;
     std::string clipboardText() override { return clipboard; }
     void setClipboardText(std::string_view text) override { clipboard = text; }
-    bool saveStack(const Calculator&) override { return false; }
-    void loadStack(Calculator&) override {}
-    void openPage(std::string_view) override {}
 };
 
 // A word of a session: a command's name, "paste:TEXT" (Paste of TEXT, "~" for a blank), a key of
