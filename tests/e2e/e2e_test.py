@@ -7,7 +7,7 @@
 # same X key events on (clipboard by wl-clipboard); and a screen reader's view, the program's
 # accessibility tree and events through AT-SPI. An .exe runs under wine64, where the same X key
 # events reach the Windows key path.   usage: e2e_test.py PATH/TO/orvane-calc[.exe]
-import os, shutil, subprocess, sys, tempfile
+import os, shutil, subprocess, sys, tempfile, time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
 from xsession import (CALCULATOR_TITLE as TITLE, WINE, AccessibilityBus, Compositor,  # noqa: E402
@@ -181,10 +181,12 @@ def main(program):
     runs = [(steps, layout, wayland) for wayland in ((False,) if windows else (False, True))
             for steps, layout in ((us_keyboard, None), *layouts)]
     runs += [] if windows else [(screen_reader, None, False)]
+    took = {}  # seconds by display server, for the record of what each costs
     for steps, layout, wayland in runs:
         with tempfile.TemporaryDirectory(prefix="orvane-e2e-") as root:
             folder = os.path.join(root, "Zürich-数")
             os.mkdir(folder)
+            started = time.monotonic()
             calc = Calculator(program, folder, layout, wayland)
             try:
                 steps(calc)
@@ -193,7 +195,9 @@ def main(program):
                                      f"{failed}") from None
             finally:
                 calc.close()
-    print(f"e2e: {len(runs)} passed, 0 failed")
+            took[wayland] = took.get(wayland, 0) + time.monotonic() - started
+    print(f"e2e: {len(runs)} passed, 0 failed; X11 runs {took[False]:.0f} s"
+          + (f", Wayland runs {took[True]:.0f} s" if True in took else ""))
 
 
 if __name__ == "__main__":
