@@ -61,11 +61,14 @@ TEST_F(StackFileTest, SavesTheStateByteForByte) {
     EXPECT_EQ(read(), " 1 \r\n\r\n 0 \r\n in 1");
 }
 
+// The largest file a load takes, as the README states it: 24 MiB.
+constexpr std::uintmax_t kLargestFile = 24 * 1024 * 1024;
+
 // LF line ends, blanks around the fields, a count of 15 digits, values in any number form; the
 // lines after the last value and a file as large as any that is read.
 TEST_F(StackFileTest, LoadsLooseLines) {
     write("0\n \t1e3 \n000000000000002\n  1.50\n-0\n4\n");
-    fs::resize_file(file_, kMaxFileBytes);
+    fs::resize_file(file_, kLargestFile);
     Calculator loaded = With({"7"});
     ASSERT_EQ(LoadStack(loaded, file_), LoadStatus::Loaded);
     EXPECT_EQ(loaded.angle(), AngleMode::Degrees);
@@ -120,7 +123,7 @@ void ExpectRefused(const fs::path& file, LoadStatus why, bool modeRead, const st
 
 TEST_F(StackFileTest, AFileAByteLargerThanALoadTakesIsRefusedUnread) {
     std::ofstream(file_) << " 0 \r\n12\r\n 6000000 \r\n";
-    fs::resize_file(file_, kMaxFileBytes + 1);
+    fs::resize_file(file_, kLargestFile + 1);
     ExpectRefused(file_, LoadStatus::TooLarge, false, "3");
 }
 
