@@ -62,7 +62,7 @@ TEST_F(StackFileTest, SavesTheStateByteForByte) {
 }
 
 // The largest file a load takes, as the README states it: 24 MiB.
-constexpr std::uintmax_t kLargestFile = 24 * 1024 * 1024;
+constexpr std::uintmax_t kLargestFile = std::uintmax_t{24} << 20;
 
 // LF line ends, blanks around the fields, a count of 15 digits, values in any number form; the
 // lines after the last value and a file as large as any that is read.
