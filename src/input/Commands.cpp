@@ -57,6 +57,13 @@ constexpr auto kMenuCommands = std::to_array<MenuCommand>({
     {C::OpenFeedbackPage, "Feedback", Never, Feedback},
     {C::ShowAbout, "About", Never, About},
 });
+// Each its own code beyond the keys' and a name of its own, by which the key sessions call it.
+constexpr bool Distinct(const MenuCommand& m) {
+    return CodeOf(m.command) >= kKeypadKeys &&
+           std::ranges::count(kMenuCommands, m.command, &MenuCommand::command) == 1 &&
+           std::ranges::count(kMenuCommands, m.name, &MenuCommand::name) == 1;
+}
+static_assert(std::ranges::all_of(kMenuCommands, Distinct), "a code or a name twice");
 
 const MenuCommand* MenuCommandFor(Command command) {
     const auto* found = std::ranges::find(kMenuCommands, command, &MenuCommand::command);

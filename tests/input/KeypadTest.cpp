@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "input/Commands.h"
 
 namespace orvane {
@@ -28,18 +26,6 @@ TEST(Keypad, AFullStackKeepsOperandsAndEntry) {
         EXPECT_EQ(RunCommand(calc, key, shell).stackFull(), key == Command::Enter);  // Enter dups
         EXPECT_EQ(calc.top(), top);
     }
-}
-
-// Keys and menu commands are one vocabulary: each command one code and one name, by which the
-// fuzz corpus and the key sessions call it.
-TEST(Commands, EachHasACodeAndANameOfItsOwn) {
-    std::set<int> codes;
-    const auto once = [&](Command command, std::string_view name) {
-        EXPECT_TRUE(codes.insert(CodeOf(command)).second) << name;
-        EXPECT_EQ(CommandNamed(name), command) << name;
-    };
-    for (const KeypadKey& key : Keypad()) once(key.command, key.name);
-    for (const MenuCommand& menu : MenuCommands()) once(menu.command, menu.name);
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include <fstream>
 #include <functional>
 #include <random>
-#include <set>
 #include <sstream>
 #include <string_view>
 
@@ -176,17 +175,6 @@ std::string CaseOf(const testing::TestParamInfo<Unloadable>& info) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Load, UnloadableFile, testing::ValuesIn(kUnloadable), CaseOf);
-
-// A file added to unloadable/ without its case above would never be loaded (a case without its
-// file fails: the load cannot open it).
-TEST(UnloadableFiles, EachHasItsCase) {
-    std::set<std::string_view> cases;
-    for (const Unloadable& u : kUnloadable) cases.insert(u.file);
-    for (const auto& f : fs::recursive_directory_iterator(fs::path(ORVANE_UNLOADABLE))) {
-        const std::string file = f.path().lexically_relative(ORVANE_UNLOADABLE).generic_string();
-        EXPECT_TRUE(!f.is_regular_file() || cases.contains(file)) << file << " has no case";
-    }
-}
 
 // Another save's new file whose name this save happens to pick: the save fails and leaves it.
 TEST_F(StackFileTest, ASaveRemovesOnlyTheNewFileItCreated) {
