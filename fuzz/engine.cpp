@@ -1,7 +1,7 @@
 // Any sequence of keypad presses (indexes -1 to 43) and menu commands, through the entry point
-// that every command takes. After every step: the listing
-// shows the stack as it is, every value is a number text, Undo twice equals Undo once, the
-// stack moves and the undo snapshot follow their rules, and a save read back gives the state.
+// that every command takes. After every step: the listing shows the stack as it is, every value
+// is a number text, Undo twice equals Undo once, the stack moves and the undo snapshot follow
+// their rules, and a save read back gives the state.
 #include <algorithm>
 #include <cstdint>
 #include <string>

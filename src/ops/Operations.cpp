@@ -26,9 +26,8 @@ Outcome Run(Calculator& calc, const Operation& op) {
     if (op.operands == 2 && calc.count() == 0) return {};  // the entry stays for later
     if (!calc.entry().empty()) {
         switch (calc.push(calc.entry())) {
-            case PushResult::StackFull:
-                return {Notice::StackFull};  // nothing computed on other values than the user gave;
-                                             // entry kept
+            case PushResult::StackFull:      // nothing computed on other values than the user gave
+                return {Notice::StackFull};  // the entry kept
             case PushResult::NotANumber:
                 calc.setEntry("");
                 return {};
